@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "core/engine/CommonWordLists.h"
+#include "core/engine/IgnoreList.h"
+#include "core/settings/GeneratorSettings.h"
+
+namespace tagsmith {
+
+inline constexpr std::size_t kMaxWordLength = 60;
+
+// The nine acceptance tests, in order; false when the occurrence must be dropped.
+bool AcceptWord(const std::string& word, const GeneratorSettings& settings,
+                const CommonWordLists& commonWords, const IgnoreList& ignoreList);
+
+}  // namespace tagsmith

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tagsmith {
+
+// Character rules on cp1252 text (one Windows-1252 code per byte). Positions are 0-based.
+
+// A letter (codes A-Z, a-z, 192-214, 216-246, 248-255), a digit when digitsAllowed, or one of
+// `extra` (codes below 128 only).
+bool IsWordChar(char c, bool digitsAllowed = false, std::string_view extra = {});
+// The number of word characters from start on (at most 65,000); 0 when start is past the end.
+std::size_t WordLength(std::string_view text, std::size_t start, bool digitsAllowed = false,
+                       std::string_view extra = {});
+// Lower-cases the letters of the case tables (A-Z, Š, Œ, Ÿ, À-Þ except ×); others stay.
+char FoldCase(char c);
+std::string FoldCase(std::string_view text);
+// True for the empty word and a word without any vowel (y and Y count as vowels).
+bool HasNoVowel(std::string_view word);
+// True when the lower-cased word is a whole entry of the negated auxiliary stems
+// (aren couldn didn doesn hadn hasn isn shouldn wasn weren wouldn).
+bool IsNegatedAuxiliaryStem(std::string_view word);
+
+}  // namespace tagsmith

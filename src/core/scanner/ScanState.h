@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/engine/MarkupContext.h"
+#include "core/text/TextEncoding.h"
+
+namespace tagsmith {
+
+class TextLineReader;
+
+// The running state of one scan; reset at the start of each scan. The markup context (the part
+// that decides a word's weight) is the MarkupContext base.
+struct ScanState : MarkupContext {
+    std::string CurrentLine;  // the prepared line (cp1252)
+    std::size_t Position = 0;  // 0-based scan position in CurrentLine
+    std::string CurrentWord;
+    bool InTag = false;
+    std::int32_t TagDepth = 0;
+    bool InScript = false;
+    bool InStyle = false;
+    bool InComment = false;
+    std::vector<std::int32_t> FontSizeStack;
+    bool FontTagOpen = false;
+    bool FontTrackingOff = false;
+    bool StopRequested = false;
+    std::int64_t TotalWords = 0;
+    std::int32_t LineEndingClass = 0;
+    TextEncoding Encoding = TextEncoding::Utf8;
+    // The open document while scanning: the PHP skip reads further lines through it.
+    TextLineReader* File = nullptr;
+
+    // Back to the state at the start of a scan.
+    void Reset();
+};
+
+}  // namespace tagsmith

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace tagsmith {
+
+enum class LineEnd { None, Lf, CrLf, Cr };
+
+// Reads a file line by line without holding it whole. A line ends at LF, at CR LF or at a lone
+// CR; the terminator is not part of the line. Bytes are returned as they stand in the file.
+class TextLineReader {
+public:
+    bool Open(const std::filesystem::path& path);
+    void Close();
+    bool IsOpen() const { return m_file.is_open(); }
+    // Skips a UTF-8 byte-order mark if the file starts with one. Call right after Open.
+    void SkipUtf8Bom();
+    // Reads the next line; false at the end of the file (or on a read error, see Failed()).
+    bool ReadLine(std::string& line, LineEnd* end = nullptr);
+    bool Failed() const { return m_failed; }
+
+private:
+    bool Fill();
+
+    std::ifstream m_file;
+    std::vector<char> m_buffer;
+    std::size_t m_pos = 0;
+    std::size_t m_size = 0;
+    bool m_eof = false;
+    bool m_failed = false;
+};
+
+}  // namespace tagsmith

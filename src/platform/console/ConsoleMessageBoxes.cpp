@@ -1,0 +1,32 @@
+#include "platform/console/ConsoleMessageBoxes.h"
+
+namespace tagsmith {
+
+std::string ConsoleMessageBoxes::FormatLine(const std::string& prompt, const std::string& title) {
+    std::string flat;
+    flat.reserve(prompt.size());
+    for (std::size_t i = 0; i < prompt.size(); ++i) {
+        const char c = prompt[i];
+        if (c == '\r' && i + 1 < prompt.size() && prompt[i + 1] == '\n') continue;  // CR LF: one
+        flat += (c == '\r' || c == '\n') ? ' ' : c;
+    }
+    return "tagsmith: " + title + ": " + flat;
+}
+
+MessageResult ConsoleMessageBoxes::Show(const std::string& prompt, const std::string& title,
+                                        MessageIcon /*icon*/, MessageButtons buttons) {
+    ++m_shown;
+    m_stream << FormatLine(prompt, title) << '\n';
+    m_stream.flush();
+    switch (buttons) {
+        case MessageButtons::YesNo:
+            return MessageResult::No;
+        case MessageButtons::YesNoCancel:
+            return MessageResult::Cancel;
+        case MessageButtons::Ok:
+            break;
+    }
+    return MessageResult::Ok;
+}
+
+}  // namespace tagsmith

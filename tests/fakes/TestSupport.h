@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace tagsmith::test {
+
+// A fresh empty folder under the system's temporary folder, removed when the object goes.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+    // Writes bytes to name inside the folder and returns the full path.
+    std::filesystem::path WriteFile(const std::string& name, const std::string& bytes) const;
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::string ReadFileBytes(const std::filesystem::path& path);
+// The folder holding the built executables and the program data (zpm.dat, cmwds_*.txt).
+std::filesystem::path BinaryFolder();
+// The source tree (for fixtures under tests/ and the data under data/).
+std::filesystem::path SourceFolder();
+
+}  // namespace tagsmith::test
