@@ -1,0 +1,37 @@
+#include "core/engine/IgnoreList.h"
+
+#include "core/engine/UnicodeText.h"
+#include "core/scanner/CharacterRules.h"
+#include "core/text/TextEncoding.h"
+
+namespace tagsmith {
+
+std::string IgnoreList::Rebuild(const std::string& boxText) {
+    std::u32string text = TrimBlanks(FoldCase(Utf8ToCodePoints(boxText)));
+    if (!text.empty()) {
+        for (char32_t& c : text) {
+            if (c == U' ') c = U',';
+        }
+        std::u32string collapsed;
+        collapsed.reserve(text.size());
+        for (const char32_t c : text) {
+            if (c == U',' && !collapsed.empty() && collapsed.back() == U',') continue;
+            collapsed.push_back(c);
+        }
+        text = std::move(collapsed);
+    }
+    // One trailing comma goes; a leading comma stays.
+    if (!text.empty() && text.back() == U',') text.pop_back();
+
+    const std::string normalised = CodePointsToUtf8(text);
+    m_list = Utf8ToWindows1252(normalised) + ",";
+    return normalised;
+}
+
+bool IgnoreList::Contains(const std::string& word) const {
+    if (word.empty()) return false;
+    const std::string entry = "," + FoldCase(word) + ",";
+    return ("," + m_list).find(entry) != std::string::npos;
+}
+
+}  // namespace tagsmith
