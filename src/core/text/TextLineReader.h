@@ -13,6 +13,12 @@ enum class LineEnd { None, Lf, CrLf, Cr };
 // CR; the terminator is not part of the line. Bytes are returned as they stand in the file.
 class TextLineReader {
 public:
+    static constexpr std::size_t kDefaultBufferSize = 65536;
+
+    TextLineReader() = default;
+    // A reader with a buffer of the given size (at least 1 byte; tests use tiny buffers).
+    explicit TextLineReader(std::size_t bufferSize);
+
     bool Open(const std::filesystem::path& path);
     void Close();
     bool IsOpen() const { return m_file.is_open(); }
@@ -26,6 +32,7 @@ private:
     bool Fill();
 
     std::ifstream m_file;
+    std::size_t m_bufferSize = kDefaultBufferSize;
     std::vector<char> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_size = 0;
