@@ -1,0 +1,119 @@
+#include "core/engine/MetaTagComposer.h"
+
+#include "core/engine/LimitText.h"
+#include "core/engine/UnicodeText.h"
+#include "core/scanner/CharacterRules.h"
+#include "core/text/TextEncoding.h"
+
+namespace tagsmith {
+namespace {
+
+constexpr std::u32string_view kPrefix = U"<meta name=\"keywords\" content=\"";
+
+// The begin phrases as they go into the tag: one blank after each comma removed, a final comma
+// and leading blanks dropped, lower-cased unless case is kept.
+std::u32string BeginPhrases(std::u32string_view trimmed, bool preserveCase) {
+    std::u32string phrases;
+    phrases.reserve(trimmed.size());
+    for (std::size_t k = 0; k < trimmed.size(); ++k) {
+        phrases.push_back(trimmed[k]);
+        if (trimmed[k] == U',' && k + 1 < trimmed.size() && trimmed[k + 1] == U' ') ++k;
+    }
+    if (!phrases.empty() && phrases.back() == U',') phrases.pop_back();
+    phrases.erase(0, phrases.find_first_not_of(U' '));
+    return preserveCase ? phrases : FoldCase(phrases);
+}
+
+// The tag text and its lower-case form, grown together so that the contained-in test does not
+// fold the whole text again for every row.
+class TagText {
+public:
+    void Append(std::u32string_view part) {
+        m_text += part;
+        m_lower += FoldCase(part);
+    }
+    bool ContainsLower(std::u32string_view lowerPart) const {
+        return m_lower.find(lowerPart) != std::u32string::npos;
+    }
+    std::int64_t Length() const { return static_cast<std::int64_t>(m_text.size()); }
+    const std::u32string& Text() const { return m_text; }
+
+private:
+    std::u32string m_text;
+    std::u32string m_lower;
+};
+
+}  // namespace
+
+std::string ComposeKeywordsMetaTag(const WordTable& table, GeneratorSettings& settings) {
+    if (table.WordCount() == 0) return ReportNoWords(settings);
+    const std::int64_t maxKeywords = LimitFromText(settings.txbMaxNumKeywordsInMetaTag);
+    const std::int64_t maxBytes = LimitFromText(settings.txbMaxNumBytesInMetaTag);
+
+    TagText tag;
+    tag.Append(kPrefix);
+
+    const std::u32string trimmed = TrimBlanks(Utf8ToCodePoints(settings.txbBeginMetaTagWith));
+    settings.txbBeginMetaTagWith = CodePointsToUtf8(trimmed);
+    std::int64_t n = 0;
+    if (!trimmed.empty()) {
+        const std::u32string phrases = BeginPhrases(trimmed, settings.chkPreserveCase);
+        tag.Append(phrases);
+        // A begin text of commas alone leaves no phrase, and nothing must count as one.
+        if (!phrases.empty()) n = CountOccurrences(CodePointsToUtf8(phrases), ",", true) + 1;
+    }
+    std::int64_t length = tag.Length();
+
+    const std::u32string_view separator = settings.chkSpaceAfterComma ? U", " : U",";
+    const std::int32_t rows = table.WordCount();
+    for (std::int32_t i = 1; i <= rows; ++i) {
+        const std::string& word = table.Entry(i).Word;
+        if (maxKeywords > 0 && n + 1 > maxKeywords) break;
+        if (maxBytes > 0 && length + static_cast<std::int64_t>(word.size()) + 1 > maxBytes) break;
+        if (tag.ContainsLower(Windows1252ToCodePoints(FoldCase(word)))) continue;
+        if (n > 0) tag.Append(separator);
+        tag.Append(Windows1252ToCodePoints(word));
+        ++n;
+        length = tag.Length();
+    }
+    tag.Append(U"\">");
+
+    return CodePointsToUtf8(tag.Text()) +
+           "\r\n\r\nNumber of keywords in meta tag: " + std::to_string(n) +
+           "\r\nNumber of bytes in meta tag: " + std::to_string(length);
+}
+
+std::string ReportNoWords(const GeneratorSettings& settings) {
+    std::string text;
+    if (!settings.chkIgnoreShortWords) {
+        text = "No words";
+    } else {
+        const int size = settings.ShortWordSize();
+        text = "No words with more than " + std::to_string(size) + " letter";
+        if (size > 1) text += "s";
+    }
+    text += " occur at least ";
+    const int threshold = settings.ThresholdFrequency();
+    if (threshold == 1) {
+        text += "once.";
+    } else if (threshold == 2) {
+        text += "twice.";
+    } else {
+        text += std::to_string(threshold) + " times.";
+    }
+    return text;
+}
+
+int CountOccurrences(std::string_view text, std::string_view part, bool ignoreCase) {
+    if (text.empty() || part.empty()) return 0;
+    const std::string foldedText = ignoreCase ? FoldCase(text) : std::string(text);
+    const std::string foldedPart = ignoreCase ? FoldCase(part) : std::string(part);
+    int count = 0;
+    for (std::size_t at = foldedText.find(foldedPart); at != std::string::npos;
+         at = foldedText.find(foldedPart, at + foldedPart.size())) {
+        ++count;
+    }
+    return count;
+}
+
+}  // namespace tagsmith
