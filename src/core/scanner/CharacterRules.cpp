@@ -69,7 +69,9 @@ std::size_t WordLength(std::string_view text, std::size_t start, bool digitsAllo
     return count;
 }
 
-char FoldCase(char c) { return kTables.lower[static_cast<unsigned char>(c)]; }
+char FoldCase(char c) {
+    return kTables.lower[static_cast<unsigned char>(c)];
+}
 
 std::string FoldCase(std::string_view text) {
     std::string folded(text);

@@ -14,7 +14,7 @@ class TextLineReader;
 // The running state of one scan; reset at the start of each scan. The markup context (the part
 // that decides a word's weight) is the MarkupContext base.
 struct ScanState : MarkupContext {
-    std::string CurrentLine;  // the prepared line (cp1252)
+    std::string CurrentLine;   // the prepared line (cp1252)
     std::size_t Position = 0;  // 0-based scan position in CurrentLine
     std::string CurrentWord;
     bool InTag = false;

@@ -1,0 +1,56 @@
+#include "core/scanner/EntityDecoder.h"
+
+#include <utility>
+
+namespace tagsmith {
+
+const std::string_view EntityTable =
+    "&amp;& &nbsp; &#160; &#8212;\x97 "
+    "&AElig;\xC6 &Aacute;\xC1 &Acirc;\xC2 &Agrave;\xC0 &Aring;\xC5 &Atilde;\xC3 &Auml;\xC4 "
+    "&Ccedil;\xC7 &ETH;\xD0 &Eacute;\xC9 &Ecirc;\xCA &Egrave;\xC8 &Euml;\xCB &Iacute;\xCD "
+    "&Icirc;\xCE &Igrave;\xCC &Iuml;\xCF &Ntilde;\xD1 &Oacute;\xD3 &Ocirc;\xD4 &Ograve;\xD2 "
+    "&Oslash;\xD8 &Otilde;\xD5 &Ouml;\xD6 &THORN;\xDE &Uacute;\xDA &Ucirc;\xDB &Ugrave;\xD9 "
+    "&Uuml;\xDC &Yacute;\xDD &aacute;\xE1 &acirc;\xE2 &aelig;\xE6 &agrave;\xE0 &aring;\xE5 "
+    "&atilde;\xE3 &auml;\xE4 &ccedil;\xE7 &eacute;\xE9 &ecirc;\xEA &egrave;\xE8 &eth;\xF0 "
+    "&euml;\xEB &iacute;\xED &icirc;\xEE &igrave;\xEC &iuml;\xEF &ntilde;\xF1 &oacute;\xF3 "
+    "&ocirc;\xF4 &ograve;\xF2 &oslash;\xF8 &otilde;\xF5 &ouml;\xF6 &szlig;\xDF &thorn;\xFE "
+    "&uacute;\xFA &ucirc;\xFB &ugrave;\xF9 &uuml;\xFC &yacute;\xFD &yuml;\xFF";
+
+char EntityReplacement(std::string_view entity) {
+    if (entity.size() < 3 || entity.front() != '&' || entity.back() != ';') return '\0';
+    if (entity.find(';') != entity.size() - 1) return '\0';
+    const std::size_t found = EntityTable.find(entity);
+    // Only a whole entry counts: it starts the table or follows a separating space.
+    if (found == std::string_view::npos || (found > 0 && EntityTable[found - 1] != ' ')) {
+        return '\0';
+    }
+    return EntityTable[found + entity.size()];
+}
+
+void DecodeNamedEntities(std::string& line) {
+    std::size_t ampersand = line.find('&');
+    if (ampersand == std::string::npos) return;
+    std::string decoded;
+    decoded.reserve(line.size());
+    std::size_t copied = 0;
+    while (ampersand != std::string::npos) {
+        const std::size_t semicolon = line.find(';', ampersand);
+        if (semicolon == std::string::npos) break;
+        // A stray "&" before an entity ("Tom & Caf&eacute;") must not hide the entity: the
+        // candidate starts at the last "&" before the ";".
+        ampersand = line.rfind('&', semicolon);
+        const std::string_view candidate(line.data() + ampersand, semicolon - ampersand + 1);
+        const char replacement = candidate == "&quot;" ? '"' : EntityReplacement(candidate);
+        if (replacement != '\0') {
+            decoded.append(line, copied, ampersand - copied);
+            decoded.push_back(replacement);
+            copied = semicolon + 1;
+        }
+        ampersand = line.find('&', semicolon + 1);
+    }
+    if (copied == 0) return;
+    decoded.append(line, copied, std::string::npos);
+    line = std::move(decoded);
+}
+
+}  // namespace tagsmith

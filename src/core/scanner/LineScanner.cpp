@@ -1,0 +1,166 @@
+#include "core/scanner/LineScanner.h"
+
+#include <array>
+
+#include "core/scanner/BlockSkipping.h"
+#include "core/scanner/CharacterRules.h"
+#include "core/scanner/MarkupMarkers.h"
+#include "core/scanner/StringOperations.h"
+#include "core/scanner/TagProcessor.h"
+#include "core/scanner/WordCutter.h"
+
+namespace tagsmith {
+namespace {
+
+constexpr std::array<BlockKind, 3> kBlockKinds = {BlockKind::Table, BlockKind::Div,
+                                                  BlockKind::Span};
+
+bool AtEndOfLine(const ScanState& state) {
+    const std::string& line = state.CurrentLine;
+    return state.Position >= line.size() ||
+           (state.Position == line.size() - 1 && line[state.Position] == ' ');
+}
+
+// A TABLE, DIV or SPAN tag at the position: counted when the block is weighed, skipped with its
+// whole block when its weight is 0. Returns false when a skipped block goes on past this line.
+bool FollowBlockTag(ScanState& state, const GeneratorSettings& settings, BlockKind kind) {
+    const BlockTags tags = TagsOf(kind);
+    const bool weighed = WeightPositionOf(settings, kind) >= 1;
+    std::int32_t& depth = DepthOf(state, kind);
+    if (MatchesAtIgnoringCase(state.CurrentLine, state.Position, tags.open)) {
+        if (weighed) {
+            ++depth;
+        } else {
+            return SkipBlock(state, kind);
+        }
+    } else if (MatchesAtIgnoringCase(state.CurrentLine, state.Position, tags.close)) {
+        if (weighed && depth > 0) --depth;
+    }
+    return true;
+}
+
+// A marker character at the position switches its context; false for any other character.
+bool FollowMarker(ScanState& state, char c) {
+    switch (c) {
+        case marker::kBoldStart:
+            state.InBold = true;
+            break;
+        case marker::kBoldEnd:
+            state.InBold = false;
+            break;
+        case marker::kItalicStart:
+            state.InItalic = true;
+            break;
+        case marker::kItalicEnd:
+            state.InItalic = false;
+            break;
+        case marker::kTitleStart:
+            state.InTitle = true;
+            break;
+        case marker::kTitleEnd:
+            state.InTitle = false;
+            break;
+        case marker::kHeadingEnd:
+            state.HeadingWeight = 0;
+            break;
+        default:
+            if (c < marker::kH6 || c > marker::kH1) return false;
+            state.HeadingWeight = 5 * c;
+            break;
+    }
+    ++state.Position;
+    return true;
+}
+
+// An "&" that starts a run ending in ";" before the next space is an entity left undecoded.
+bool SkipUndecodedEntity(ScanState& state) {
+    const std::string& line = state.CurrentLine;
+    const std::size_t semicolon = FindAnyOf(line, state.Position, ";");
+    if (semicolon >= FindAnyOf(line, state.Position, " ")) return false;
+    state.Position = semicolon + 1;
+    return true;
+}
+
+// Skips a comment, style sheet or script (open, or starting at the position) to its closing
+// text; true when it goes on past this line.
+bool RegionGoesOn(ScanState& state, bool& inRegion, std::string_view closing) {
+    inRegion = !SkipToClosingTag(state, closing);
+    return inRegion;
+}
+
+// Handles the character at the position: a tag, the end of a tag, a marker, an undecoded entity,
+// a word, or anything else stepped over. Returns false when a stop was asked for.
+bool FollowCharacter(ScanContext& context) {
+    ScanState& state = context.state;
+    const std::string& line = state.CurrentLine;
+    const char c = state.Position < line.size() ? line[state.Position] : '\0';
+    if (state.InTag || c == '<') {
+        state.InTag = true;
+        ProcessTag(state, context.settings);
+        return true;
+    }
+    if (c == '>') {
+        state.FontTagOpen = false;
+        state.InDescription = false;
+        state.InExistingKeywords = false;
+        ++state.Position;
+        if (state.TagDepth > 0) --state.TagDepth;
+        return true;
+    }
+    if (FollowMarker(state, c)) return true;
+    if (c == '&' && SkipUndecodedEntity(state)) return true;
+    if (IsWordChar(c)) {
+        CutWord(context);
+        if (!state.CurrentWord.empty()) ++state.TotalWords;
+        if (context.events.RunPendingEvents()) state.StopRequested = true;
+        return !state.StopRequested;
+    }
+    ++state.Position;
+    return true;
+}
+
+}  // namespace
+
+void ScanLine(ScanContext& context) {
+    ScanState& state = context.state;
+    const GeneratorSettings& settings = context.settings;
+    const std::string& line = state.CurrentLine;
+    state.Position = 0;
+    while (!AtEndOfLine(state)) {
+        // Resume the skip of a weight-0 block that began on an earlier line.
+        for (BlockKind kind : kBlockKinds) {
+            if (DepthOf(state, kind) > 0 && WeightPositionOf(settings, kind) == 0 &&
+                !SkipBlock(state, kind)) {
+                return;
+            }
+        }
+        if (state.FontTagOpen) {
+            state.Position = FindAnyOf(line, state.Position, ">");
+            if (state.Position < line.size() - 1) {
+                --state.TagDepth;
+                ++state.Position;
+            }
+            state.FontTagOpen = false;
+            state.InTag = false;
+        }
+        for (BlockKind kind : kBlockKinds) {
+            if (!FollowBlockTag(state, settings, kind)) return;
+        }
+
+        if (state.InComment || MatchesAt(line, state.Position, "<!--")) {
+            if (RegionGoesOn(state, state.InComment, "-->")) return;
+            continue;
+        }
+        if (state.InStyle || MatchesAtIgnoringCase(line, state.Position, "<style")) {
+            if (RegionGoesOn(state, state.InStyle, "</style>")) return;
+            continue;
+        }
+        if (state.InScript || MatchesAtIgnoringCase(line, state.Position, "<script")) {
+            if (RegionGoesOn(state, state.InScript, "</script>")) return;
+            continue;
+        }
+        if (!FollowCharacter(context)) return;
+    }
+}
+
+}  // namespace tagsmith

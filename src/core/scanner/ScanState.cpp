@@ -1,0 +1,9 @@
+#include "core/scanner/ScanState.h"
+
+namespace tagsmith {
+
+void ScanState::Reset() {
+    *this = ScanState();
+}
+
+}  // namespace tagsmith
