@@ -1,0 +1,14 @@
+#include "core/editor/BackupPath.h"
+
+namespace tagsmith {
+
+std::string BackupPath(const std::string& documentPath) {
+    const std::size_t slash = documentPath.find_last_of('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t dot = documentPath.find_last_of('.');
+    // Only a full stop of the file name counts: one in a folder name would name another folder.
+    if (dot == std::string::npos || dot < nameStart) return documentPath + ".bak";
+    return documentPath.substr(0, dot + 1) + "bak" + documentPath.substr(dot);
+}
+
+}  // namespace tagsmith

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace tagsmith {
+
+// The name under which insertion with backup keeps the previous content: "bak" and a full stop
+// put before the extension (index.html gives index.bak.html, page.php gives page.bak.php). A
+// name without a full stop gets ".bak" appended.
+std::string BackupPath(const std::string& documentPath);
+
+}  // namespace tagsmith

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/editor/FileSystemCalls.h"
+#include "core/editor/InsertTagIntoDocument.h"
+#include "core/scanner/ScanPipeline.h"
+#include "core/settings/GeneratorSettings.h"
+#include "core/text/ProgramText.h"
+#include "platform/MessageBoxes.h"
+#include "platform/OutputBox.h"
+
+namespace tagsmith {
+
+// What "Insert meta tag into file" reads and whom it talks to; lent by the window (or the
+// command-line tool) for one command.
+struct InsertEnvironment {
+    GeneratorSettings& settings;  // txbInputFile is trimmed in place; optInsertionWithBackup read
+    const ScanSession& session;
+    const ProgramText& texts;
+    OutputBox& output;  // txbMetaTag: trimmed in place, re-composed when it holds no tag
+    MessageBoxes& messages;
+    FileSystemCalls& files;
+};
+
+// The click on "Insert meta tag into file": the checks in order (input file named, something in
+// the output box, a current scan with words, the file exists), a fresh composition when the
+// output box holds no composed tag, then InsertTagIntoDocument. Each refusal is a message box
+// titled with the button's caption. The caller places the focus afterwards, whatever the outcome.
+InsertOutcome InsertMetaTagIntoFile(const InsertEnvironment& environment);
+
+}  // namespace tagsmith
