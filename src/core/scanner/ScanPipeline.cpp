@@ -6,12 +6,10 @@
 #include "core/engine/AddWordOccurrence.h"
 #include "core/engine/MetaTagComposer.h"
 #include "core/engine/WordListReport.h"
-#include "core/scanner/CharacterRules.h"
-#include "core/scanner/EntityDecoder.h"
 #include "core/scanner/FileClassifier.h"
 #include "core/scanner/InputValidation.h"
+#include "core/scanner/LinePreparation.h"
 #include "core/scanner/LineScanner.h"
-#include "core/scanner/MarkupMarkers.h"
 #include "core/scanner/StringOperations.h"
 #include "core/text/TextLineReader.h"
 
@@ -45,18 +43,6 @@ bool RefuseFileClass(const FileTextClass& fileClass, const ScanEnvironment& envi
     return true;
 }
 
-// A line of the document as the line scanner wants it: trimmed, lower-cased when asked, tags
-// replaced by markers, entities decoded, and one space appended. Empty when the line is blank.
-std::string PrepareLine(const std::string& raw, TextEncoding encoding, bool lowerCase) {
-    std::string line(TrimSpaces(DecodeToWindows1252(raw, encoding)));
-    if (line.empty()) return line;
-    if (lowerCase) line = FoldCase(line);
-    SubstituteMarkupMarkers(line, lowerCase);
-    DecodeNamedEntities(line);
-    line.push_back(' ');
-    return line;
-}
-
 enum class ScanOutcome { Finished, Stopped, Failed };
 
 // Reads and scans the document line by line.
@@ -80,7 +66,7 @@ ScanOutcome ScanDocument(const std::string& fileName, const FileTextClass& fileC
     try {
         std::string raw;
         while (reader.ReadLine(raw)) {
-            std::string line = PrepareLine(raw, state.Encoding, lowerCase);
+            std::string line = PrepareLine(DecodeToWindows1252(raw, state.Encoding), lowerCase);
             if (line.empty()) continue;
             state.CurrentLine = std::move(line);
             ScanLine(context);
