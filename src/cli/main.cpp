@@ -1,3 +1,5 @@
 #include "cli/CommandLineTool.h"
 
-int main(int argc, char** argv) { return tagsmith::RunCommandLineTool(argc, argv); }
+int main(int argc, char** argv) {
+    return tagsmith::RunCommandLineTool(argc, argv);
+}

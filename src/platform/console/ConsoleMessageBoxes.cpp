@@ -10,7 +10,8 @@ std::string ConsoleMessageBoxes::FormatLine(const std::string& prompt, const std
         if (c == '\r' && i + 1 < prompt.size() && prompt[i + 1] == '\n') continue;  // CR LF: one
         flat += (c == '\r' || c == '\n') ? ' ' : c;
     }
-    return "tagsmith: " + title + ": " + flat;
+    // A box without a title (the fatal program-text failure) has no title part either.
+    return title.empty() ? "tagsmith: " + flat : "tagsmith: " + title + ": " + flat;
 }
 
 MessageResult ConsoleMessageBoxes::Show(const std::string& prompt, const std::string& title,

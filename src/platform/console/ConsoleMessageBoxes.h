@@ -8,7 +8,8 @@
 namespace tagsmith {
 
 // Message boxes on a console stream: "tagsmith: <title>: <prompt>" on one line (the prompt's
-// line breaks written as spaces). Questions get their safe answer (No, or Cancel).
+// line breaks written as spaces; "tagsmith: <prompt>" when the title is empty). Questions get their
+// safe answer (No, or Cancel).
 class ConsoleMessageBoxes : public MessageBoxes {
 public:
     explicit ConsoleMessageBoxes(std::ostream& stream) : m_stream(stream) {}

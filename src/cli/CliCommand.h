@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cli/CliContext.h"
+#include "cli/SettingsOptions.h"
+
+namespace CLI {
+class App;
+}
+
+namespace tagsmith {
+
+// The values the parsed command line binds, shared by every subcommand (only one runs).
+struct CliArguments {
+    SettingsOptions settings;
+    std::vector<std::string> files;
+    std::string dataFolder;
+};
+
+// One subcommand of tagsmith-cli: its definition and what it runs once the options are parsed,
+// the settings applied and the program data loaded. run returns the exit status.
+struct CliCommand {
+    CLI::App* command = nullptr;
+    std::function<int(CliContext&)> run;
+};
+
+// Adds FILE... (one or more, required) and --data-dir DIR to a subcommand.
+void AddFileArguments(CLI::App& command, CliArguments& arguments);
+
+}  // namespace tagsmith

@@ -1,0 +1,64 @@
+#include "cli/CommandLineTool.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "cli/CliCommand.h"
+#include "cli/ProgramData.h"
+#include "cli/ScanCommand.h"
+#include "cli/SettingsOptions.h"
+
+namespace tagsmith {
+
+namespace {
+
+constexpr int kUsageError = 2;
+constexpr int kFailure = 1;
+
+}  // namespace
+
+int RunCommandLineTool(const std::vector<std::string>& arguments, std::ostream& out,
+                       std::ostream& err) {
+    CLI::App app(
+        "Tagsmith composes the keywords meta tag of an HTML or PHP document from the "
+        "words a visitor reads, weighed by where they stand in the markup.",
+        "tagsmith-cli");
+    app.require_subcommand(1);
+    CliArguments parsed;
+    std::vector<CliCommand> commands;
+    commands.push_back(AddScanCommand(app, true, parsed));
+    commands.push_back(AddScanCommand(app, false, parsed));
+
+    std::vector<std::string> argvStrings;
+    argvStrings.reserve(arguments.size() + 1);
+    argvStrings.emplace_back("tagsmith-cli");
+    argvStrings.insert(argvStrings.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& argument : argvStrings) argv.push_back(argument.data());
+    try {
+        app.parse(static_cast<int>(argv.size()), argv.data());
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();  // the help of the chosen subcommand, if any
+        return 0;
+    } catch (const CLI::ParseError& error) {
+        err << "tagsmith: " << error.what() << "\n\n" << app.help();
+        return kUsageError;
+    }
+
+    for (const CliCommand& command : commands) {
+        if (!command.command->parsed()) continue;
+        CliContext context(out, err);
+        ApplySettingsOptions(parsed.settings, context);
+        if (!LoadProgramData(context, parsed.dataFolder)) return kFailure;
+        return command.run(context);
+    }
+    return kUsageError;  // require_subcommand makes this unreachable
+}
+
+int RunCommandLineTool(int argc, char** argv) {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+    return RunCommandLineTool(arguments, std::cout, std::cerr);
+}
+
+}  // namespace tagsmith
