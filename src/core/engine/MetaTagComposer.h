@@ -13,7 +13,8 @@ namespace tagsmith {
 std::string ComposeKeywordsMetaTag(const WordTable& table, GeneratorSettings& settings);
 // Why there is nothing to show.
 std::string ReportNoWords(const GeneratorSettings& settings);
-// Non-overlapping occurrences of part in text from the left; 0 when either is empty.
+// Non-overlapping occurrences of part in text from the left; 0 when either is empty. Case is
+// folded on cp1252 text; a part of ASCII characters also counts right in UTF-8 text.
 int CountOccurrences(std::string_view text, std::string_view part, bool ignoreCase);
 
 }  // namespace tagsmith

@@ -154,7 +154,7 @@ TEST(CommonWordsMissingMessageTest, NamesTheLanguageAndTheFile) {
 // The lists shipped with the program load whole and hold the most common words.
 TEST(ShippedCommonWordsTest, EveryShippedListLoads) {
     CommonWordLists lists;
-    lists.LoadAllCommonWords(SourceFolder() / "data");
+    lists.LoadAllCommonWords(BinaryFolder());
     const std::array<const char*, 6> typical = {"the", "les", "und", "che", "que", "los"};
     for (int language = 0; language < 6; ++language) {
         SCOPED_TRACE(kLanguageNames[static_cast<std::size_t>(language)]);

@@ -44,13 +44,5 @@ TEST(IgnoreListTest, MatchesWholeEntriesOnly) {
     EXPECT_FALSE(list.Contains(""));
 }
 
-TEST(IgnoreListTest, AnEmptyListHoldsNothing) {
-    IgnoreList list;
-    list.Rebuild("");
-    EXPECT_FALSE(list.Contains("word"));
-    IgnoreList fresh;
-    EXPECT_FALSE(fresh.Contains("word"));
-}
-
 }  // namespace
 }  // namespace tagsmith::test

@@ -54,18 +54,6 @@ INSTANTIATE_TEST_SUITE_P(
                    Context([](MarkupContext& c) { c.InExistingKeywords = true; }), 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(OccurrenceWeightTest, ReadsTheListsAtEachCall) {
-    GeneratorSettings settings;
-    MarkupContext title;
-    title.InTitle = true;
-    settings.cboTitleWeight = 0;
-    EXPECT_EQ(OccurrenceWeight(title, settings), 0.0f);
-    settings.cboExistingKeywordsWeight = 9;
-    title.InTitle = false;
-    title.InExistingKeywords = true;
-    EXPECT_EQ(OccurrenceWeight(title, settings), 90.0f);
-}
-
 class AddWordOccurrenceTest : public ::testing::Test {
 protected:
     OccurrenceResult Add(std::string word, const MarkupContext& context = {}) {

@@ -156,14 +156,5 @@ TEST(WordTableTest, CountsBeyondSixteenBits) {
     EXPECT_EQ(table.Entry(1).KeyValue, 40000.0f);
 }
 
-TEST(WordTableTest, ResetEmptiesTheTable) {
-    WordTable table = MakeTable({{"alpha"}, {"beta"}});
-    table.ResetTable();
-    EXPECT_EQ(table.WordCount(), 0);
-    std::string word = "alphas";
-    EXPECT_TRUE(table.AddOccurrence(word, 1, false));
-    EXPECT_EQ(word, "alphas");
-}
-
 }  // namespace
 }  // namespace tagsmith::test

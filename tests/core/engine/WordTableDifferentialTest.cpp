@@ -1,0 +1,218 @@
+// The indexed WordTable against the straightforward ReferenceWordTable: the same long random
+// sequences of occurrences and row operations go into both, and every row must agree after every
+// step, bit for bit, ties and exemptions included.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "core/engine/ReferenceWordTable.h"
+#include "core/engine/WordTable.h"
+
+namespace tagsmith::test {
+namespace {
+
+bool SameRow(const WordEntry& a, const WordEntry& b) {
+    return a.Word == b.Word && a.Frequency == b.Frequency &&
+           std::bit_cast<std::uint32_t>(a.KeyValue) == std::bit_cast<std::uint32_t>(b.KeyValue) &&
+           a.ThresholdExempt == b.ThresholdExempt;
+}
+
+std::string Describe(const WordEntry& row) {
+    std::ostringstream text;
+    text << "{\"" << row.Word << "\", " << row.Frequency << ", " << row.KeyValue << ", "
+         << (row.ThresholdExempt ? "exempt" : "-") << "}";
+    return text.str();
+}
+
+// Empty when the tables agree; else the first difference.
+std::string Difference(const WordTable& table, const ReferenceWordTable& model) {
+    if (table.WordCount() != model.WordCount()) {
+        return "WordCount " + std::to_string(table.WordCount()) + " instead of " +
+               std::to_string(model.WordCount());
+    }
+    for (std::int32_t i = 1; i <= model.WordCount(); ++i) {
+        if (!SameRow(table.Entry(i), model.Entry(i))) {
+            return "row " + std::to_string(i) + ": " + Describe(table.Entry(i)) + " instead of " +
+                   Describe(model.Entry(i));
+        }
+    }
+    return {};
+}
+
+// Small alphabets, so that plurals of plurals, duplicates, case variants and ties come often.
+class OccurrenceSource {
+public:
+    explicit OccurrenceSource(std::uint32_t seed, int longestWord = 4, bool oddWeights = false)
+        : m_random(seed), m_longestWord(longestWord), m_oddWeights(oddWeights) {}
+
+    std::string Word() {
+        const int length = Pick(1, m_longestWord);
+        std::string word;
+        for (int k = 0; k < length; ++k) word.push_back("abs"[Pick(0, 2)]);
+        if (Pick(0, 3) == 0) word[0] = static_cast<char>(word[0] - 'a' + 'A');
+        if (Pick(0, 19) == 0) word.back() = static_cast<char>(word.back() - 'a' + 'A');
+        if (Pick(0, 29) == 0) word.insert(0, "\xC9");  // an accented capital folds too
+        return word;
+    }
+
+    float Weight() {
+        // Zero weights, ties, and values so large that adding a small weight changes nothing.
+        static constexpr float kWeights[] = {0.0f, 0.0f,  1.0f, 2.0f, 3.0f,
+                                             0.5f, 80.0f, 3e7f, 1e-9f};
+        if (m_oddWeights && Pick(0, 24) == 0) {
+            return Pick(0, 1) == 0 ? -2.0f : std::numeric_limits<float>::quiet_NaN();
+        }
+        return kWeights[Pick(0, static_cast<int>(std::size(kWeights)) - 1)];
+    }
+
+    bool Exempt() { return Pick(0, 4) == 0; }
+    int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
+
+private:
+    std::mt19937 m_random;
+    int m_longestWord;
+    bool m_oddWeights;
+};
+
+// Counts one occurrence in both tables and checks the results of the call.
+void AddToBoth(WordTable& table, ReferenceWordTable& model, OccurrenceSource& source) {
+    const std::string word = source.Word();
+    const float weight = source.Weight();
+    const bool exempt = source.Exempt();
+    std::string indexedWord = word;
+    std::string modelWord = word;
+    const bool appended = table.AddOccurrence(indexedWord, weight, exempt);
+    ASSERT_EQ(appended, model.AddOccurrence(modelWord, weight, exempt)) << word;
+    ASSERT_EQ(indexedWord, modelWord) << word;
+}
+
+void PostProcessBoth(WordTable& table, ReferenceWordTable& model, std::int32_t threshold) {
+    table.ApplyThreshold(threshold);
+    model.ApplyThreshold(threshold);
+    ASSERT_EQ(Difference(table, model), "") << "after ApplyThreshold(" << threshold << ")";
+    table.MergeCaseVariants();
+    model.MergeCaseVariants();
+    ASSERT_EQ(Difference(table, model), "") << "after MergeCaseVariants";
+    table.NormaliseValues();
+    model.NormaliseValues();
+    ASSERT_EQ(Difference(table, model), "") << "after NormaliseValues";
+}
+
+TEST(WordTableDifferentialTest, RandomOccurrencesThenPostProcessing) {
+    for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        OccurrenceSource source(seed);
+        WordTable table;
+        ReferenceWordTable model;
+        const int steps = source.Pick(1, 400);
+        for (int step = 0; step < steps; ++step) {
+            AddToBoth(table, model, source);
+            ASSERT_EQ(Difference(table, model), "") << "after occurrence " << step;
+        }
+        PostProcessBoth(table, model, source.Pick(1, 4));
+        // The table stays usable after the post-processing, as after a stop and a new scan.
+        for (int step = 0; step < 30; ++step) {
+            AddToBoth(table, model, source);
+            ASSERT_EQ(Difference(table, model), "") << "after late occurrence " << step;
+        }
+    }
+}
+
+TEST(WordTableDifferentialTest, LargerTablesWithManyCaseVariants) {
+    for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        OccurrenceSource source(seed, 7);
+        WordTable table;
+        ReferenceWordTable model;
+        for (int step = 1; step <= 8000; ++step) {
+            AddToBoth(table, model, source);
+            if (step % 1000 == 0) ASSERT_EQ(Difference(table, model), "") << "step " << step;
+        }
+        ASSERT_GT(model.WordCount(), 1000);
+        PostProcessBoth(table, model, static_cast<std::int32_t>(seed));
+    }
+}
+
+// The row operations, in any order and on tables they leave out of rank order (negative and NaN
+// weights too), keep their step-by-step effect, and counting goes on correctly after them.
+TEST(WordTableDifferentialTest, RowOperationsInAnyOrder) {
+    for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        OccurrenceSource source(seed, 3, true);
+        WordTable table;
+        ReferenceWordTable model;
+        for (int step = 0; step < 200; ++step) {
+            const std::int32_t count = model.WordCount();
+            const int operation = count == 0 ? 0 : source.Pick(0, 24);
+            std::string name;
+            if (operation <= 14) {
+                name = "AddOccurrence";
+                AddToBoth(table, model, source);
+            } else if (operation <= 16) {
+                const std::int32_t i = source.Pick(1, count);
+                name = "ClearEntry(" + std::to_string(i) + ")";
+                table.ClearEntry(i);
+                model.ClearEntry(i);
+            } else if (operation == 17) {
+                const std::int32_t to = source.Pick(1, count);
+                const std::int32_t from = source.Pick(1, count);
+                name = "CopyEntry(" + std::to_string(to) + ", " + std::to_string(from) + ")";
+                table.CopyEntry(to, from);
+                model.CopyEntry(to, from);
+            } else if (operation == 18) {
+                const std::int32_t to = source.Pick(1, count);
+                const std::int32_t from = source.Pick(1, count);
+                name = "MergeEntry(" + std::to_string(to) + ", " + std::to_string(from) + ")";
+                table.MergeEntry(to, from);
+                model.MergeEntry(to, from);
+            } else if (operation == 19) {
+                name = "CompactTable";
+                table.CompactTable();
+                model.CompactTable();
+            } else if (operation == 20) {
+                name = "RestoreOrderStep";
+                table.RestoreOrderStep();
+                model.RestoreOrderStep();
+            } else if (operation == 21) {
+                const std::int32_t threshold = source.Pick(1, 3);
+                name = "ApplyThreshold(" + std::to_string(threshold) + ")";
+                table.ApplyThreshold(threshold);
+                model.ApplyThreshold(threshold);
+            } else if (operation <= 23) {
+                name = "MergeCaseVariants";
+                table.MergeCaseVariants();
+                model.MergeCaseVariants();
+            } else {
+                name = "NormaliseValues";
+                table.NormaliseValues();
+                model.NormaliseValues();
+            }
+            ASSERT_EQ(Difference(table, model), "") << "step " << step << ": " << name;
+        }
+    }
+}
+
+TEST(WordTableDifferentialTest, CopiesAndResetsKeepTheirOwnRows) {
+    OccurrenceSource source(7);
+    WordTable table;
+    ReferenceWordTable model;
+    for (int step = 0; step < 200; ++step) AddToBoth(table, model, source);
+    WordTable copy = table;
+    ReferenceWordTable modelCopy = model;
+    for (int step = 0; step < 200; ++step) AddToBoth(copy, modelCopy, source);
+    EXPECT_EQ(Difference(table, model), "");
+    EXPECT_EQ(Difference(copy, modelCopy), "");
+    table.ResetTable();
+    model.ResetTable();
+    for (int step = 0; step < 200; ++step) AddToBoth(table, model, source);
+    EXPECT_EQ(Difference(table, model), "");
+}
+
+}  // namespace
+}  // namespace tagsmith::test
