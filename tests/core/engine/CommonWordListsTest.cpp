@@ -43,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {"alpha", "beta", "gamma", "zeta"}},
         LoadCase{"DigitsAndPunctuationSeparate", "it's a2b, (c)", {"a", "b", "c", "it", "s"}},
         LoadCase{"Utf8",
-                 "\xC3\x89t\xC3\xA9\n\xC3\xBC" "ber\n",
+                 "\xC3\x89t\xC3\xA9\n\xC3\xBC"
+                 "ber\n",
                  {"\xE9t\xE9",
                   "\xFC"
                   "ber"}},
