@@ -4,9 +4,11 @@
 #include <iostream>
 
 #include "cli/CliCommand.h"
+#include "cli/InsertCommand.h"
 #include "cli/ProgramData.h"
 #include "cli/ScanCommand.h"
 #include "cli/SettingsOptions.h"
+#include "cli/ShowCommand.h"
 
 namespace tagsmith {
 
@@ -28,6 +30,8 @@ int RunCommandLineTool(const std::vector<std::string>& arguments, std::ostream& 
     std::vector<CliCommand> commands;
     commands.push_back(AddScanCommand(app, true, parsed));
     commands.push_back(AddScanCommand(app, false, parsed));
+    commands.push_back(AddShowCommand(app, parsed));
+    commands.push_back(AddInsertCommand(app, parsed));
 
     std::vector<std::string> argvStrings;
     argvStrings.reserve(arguments.size() + 1);
