@@ -132,7 +132,9 @@ TEST(WordTableDifferentialTest, LargerTablesWithManyCaseVariants) {
         ReferenceWordTable model;
         for (int step = 1; step <= 8000; ++step) {
             AddToBoth(table, model, source);
-            if (step % 1000 == 0) ASSERT_EQ(Difference(table, model), "") << "step " << step;
+            if (step % 1000 == 0) {
+                ASSERT_EQ(Difference(table, model), "") << "step " << step;
+            }
         }
         ASSERT_GT(model.WordCount(), 1000);
         PostProcessBoth(table, model, static_cast<std::int32_t>(seed));
