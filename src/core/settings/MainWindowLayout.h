@@ -39,7 +39,8 @@ struct ControlLayout {
     std::string_view caption;
     TwipRect rect;
     ControlFont font;
-    int maxLength = 0;  // text boxes: most characters the user may type, 0 for no limit
+    int maxLength = 0;          // text boxes: most characters the user may type, 0 for no limit
+    bool rightAligned = false;  // labels: the caption ends at the right edge
 };
 
 inline constexpr std::string_view kMainWindowCaption = "QN Tagsmith";

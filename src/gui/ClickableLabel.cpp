@@ -1,0 +1,18 @@
+#include "gui/ClickableLabel.h"
+
+#include <QMouseEvent>
+
+namespace tagsmith {
+
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+}  // namespace tagsmith

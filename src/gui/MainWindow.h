@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/settings/MainWindowEvents.h"
+#include "core/settings/MainWindowLayout.h"
+#include "core/settings/MainWindowView.h"
+#include "gui/HelpWindow.h"
+#include "gui/OutputTextBox.h"
+
+namespace tagsmith {
+
+// frmMain: every control of the layout table at its place, each widget named after its control.
+// It shows what the window logic tells it and reports what the user does; it decides nothing.
+class MainWindow : public QWidget, public MainWindowView {
+    Q_OBJECT
+
+public:
+    // The height the window's frame adds to its client area, in twips (a caption bar and a
+    // border), used for the window's outer height so that it does not depend on when the window
+    // manager reports its frame.
+    static constexpr int kNominalFrameHeight = 420;
+
+    MainWindow();
+    ~MainWindow() override;
+
+    void AttachEvents(MainWindowEvents& events) { m_events = &events; }
+    // What ending the program does (by default: leave the event loop).
+    void SetEndHandler(std::function<void()> handler) { m_endHandler = std::move(handler); }
+    // Shows the output appended since the last time; runs before the window handles its events.
+    void FlushOutput() { m_output->Flush(); }
+    QWidget* Widget(Control control) const;
+    HelpWindow* Help() const { return m_help.get(); }
+
+    void SetListItems(Control list, const std::vector<std::string>& items) override;
+    void SetListIndex(Control list, int index) override;
+    void SetChecked(Control control, bool checked) override;
+    void SetText(Control box, const std::string& text) override;
+    std::string Text(Control box) const override;
+    void AppendText(Control box, const std::string& text) override;
+    void MoveCaretToStart(Control box) override;
+    void MoveCaretToEnd(Control box) override;
+    void SetCaption(Control control, const std::string& caption) override;
+    void SetToolTip(Control control, const std::string& text) override;
+    void SetEnabled(Control control, bool enabled) override;
+    void SetVisible(Control control, bool visible) override;
+    void SetFocus(Control control) override;
+    void ShowWindow() override;
+    bool IsWindowVisible() const override { return isVisible(); }
+    void Repaint() override;
+    TwipRect WindowRect() const override;
+    void SetWindowRect(const TwipRect& rect) override;
+    int ScreenHeight() const override;
+    TwipRect ControlRect(Control control) const override;
+    void SetControlRect(Control control, const TwipRect& rect) override;
+    void ShowHelp(const std::string& guideText) override;
+    void EndProgram() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* CreateControl(const ControlLayout& entry);
+    void ConnectControl(const ControlLayout& entry, QWidget* widget);
+    Control ControlOf(const QObject* object) const;
+
+    MainWindowEvents* m_events = nullptr;
+    std::function<void()> m_endHandler;
+    // The controls, parents before children; destroyed children first (see the destructor).
+    std::vector<std::unique_ptr<QWidget>> m_controls;
+    std::map<Control, QWidget*> m_widgets;
+    std::unique_ptr<OutputTextBox> m_output;
+    std::unique_ptr<HelpWindow> m_help;
+    Control m_focusedBox = Control::None;
+    bool m_ended = false;
+};
+
+}  // namespace tagsmith

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QFont>
+
+#include "core/settings/MainWindowLayout.h"
+
+namespace tagsmith {
+
+// The font of a control: a sans-serif typeface for captions, a monospaced one for the boxes of
+// paths and tags. Sizes in points become pixel sizes at 96 dots per inch, so that text keeps its
+// proportion to the layout, which is in logical pixels.
+QFont UiFont(const ControlFont& font);
+
+}  // namespace tagsmith

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/MessageBoxes.h"
+
+namespace tagsmith {
+
+// Modal message boxes over the active window. A Yes/No question defaults to No, a
+// Yes/No/Cancel question to Yes; Escape answers No or Cancel.
+class QtMessageBoxes : public MessageBoxes {
+public:
+    MessageResult Show(const std::string& prompt, const std::string& title, MessageIcon icon,
+                       MessageButtons buttons) override;
+};
+
+}  // namespace tagsmith
