@@ -21,7 +21,7 @@ namespace tagsmith::test {
 // built data, so tests may remove a common-word file) and its state file beside it.
 class LogicFixture : public ::testing::Test {
 protected:
-    LogicFixture() {
+    LogicFixture() : m_workingFolder(std::filesystem::current_path()) {
         std::filesystem::create_directory(DataFolder());
         for (const auto& entry : std::filesystem::directory_iterator(BinaryFolder())) {
             const std::string name = entry.path().filename().string();
@@ -30,6 +30,9 @@ protected:
             }
         }
     }
+
+    // Start-up may move the working folder to a saved document's folder (a temporary one here).
+    ~LogicFixture() override { std::filesystem::current_path(m_workingFolder); }
 
     std::filesystem::path DataFolder() const { return m_folder.Path() / "data"; }
     std::string StatePath() const { return (m_folder.Path() / "tagsmith.usr").string(); }
@@ -72,6 +75,7 @@ protected:
     FakePendingEvents events;
 
 private:
+    std::filesystem::path m_workingFolder;
     TemporaryFolder m_folder;
     std::unique_ptr<MainWindowLogic> m_logic;
 };
