@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 
+#include <fstream>
 #include <functional>
 #include <system_error>
 
@@ -138,6 +140,52 @@ TEST(InsertFaultTest, WriteProtectedDocumentIsNotReplaced) {
     EXPECT_EQ(messages.shown[0].prompt, std::generic_category().message(EACCES));
     EXPECT_EQ(ReadFileBytes(document), kDocument);
     EXPECT_EQ(FolderNames(folder.Path()), std::set<std::string>{"index.html"});
+}
+
+// A small tmpfs mounted on a folder for the time of a test (the superuser only).
+class SmallDisk {
+public:
+    explicit SmallDisk(const fs::path& folder) : m_folder(folder) {
+        m_mounted = ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallDisk() {
+        if (m_mounted) ::umount2(m_folder.c_str(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool Mounted() const { return m_mounted; }
+
+private:
+    fs::path m_folder;
+    bool m_mounted = false;
+};
+
+TEST(InsertFaultTest, RealFullDisk) {
+    const TemporaryFolder folder;
+    const fs::path disk = folder.Path() / "disk";
+    fs::create_directory(disk);
+    const SmallDisk mount(disk);
+    if (!mount.Mounted()) {
+        GTEST_SKIP() << "no small tmpfs can be mounted here; the DiskFull cases inject the "
+                        "failure instead";
+    }
+    std::string document = "<html><head>\n<title>Pies</title>\n</head>\n<body>\n";
+    while (document.size() < 40000) document += "<p>Apple pie with apple pie.</p>\n";
+    const fs::path path = disk / "index.html";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << document;
+    }
+    for (const bool withBackup : {false, true}) {
+        FakeMessageBoxes messages;
+        FileSystemCalls files;
+        EXPECT_EQ(InsertTagIntoDocument(path.string(), kTag, withBackup, messages, files),
+                  InsertOutcome::Failed);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].prompt, std::generic_category().message(ENOSPC));
+        EXPECT_EQ(ReadFileBytes(path), document);
+        EXPECT_EQ(FolderNames(disk), std::set<std::string>{"index.html"});
+    }
 }
 
 }  // namespace
