@@ -2,26 +2,11 @@
 
 #include "core/editor/BackupPath.h"
 #include "core/editor/DocumentFormat.h"
-#include "core/editor/GetMetaTag.h"
 #include "core/editor/LocateKeywordsTag.h"
 #include "fakes/TestSupport.h"
 
 namespace tagsmith::test {
 namespace {
-
-TEST(GetMetaTagTest, CutsBeforeTheCountLineAndStripsControls) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"  <meta x>\r\n\r\nNumber of keywords in meta tag: 3\r\nNumber of bytes in meta tag: 9",
-         "<meta x>"},
-        {"\t\r\n <meta x>\t\n", "<meta x>"},
-        {"<meta x>\r\nnumber of keywords in meta tag: 3",
-         "<meta x>\r\nnumber of keywords in meta tag: 3"},
-        {"a\r\nb Number of keywords in meta tag", "a\r\nb"},
-        {"Number of keywords in meta tag: 1", ""},
-        {"", ""},
-    };
-    for (const auto& [box, tag] : cases) EXPECT_EQ(GetMetaTag(box), tag) << box;
-}
 
 TEST(LocateKeywordsTagTest, FindsTheMetaBeforeTheQuotedNameAndItsClose) {
     struct Case {
@@ -86,14 +71,6 @@ TEST(DocumentFormatTest, DetectsEncodingAndFirstLineEnd) {
         EXPECT_EQ(format.encoding, cases[i].encoding);
         EXPECT_EQ(format.lineEnd, cases[i].lineEnd);
     }
-}
-
-TEST(DocumentFormatTest, EncodesTheTagForTheDocument) {
-    const DocumentFormat utf8{TextEncoding::Utf8, "\n"};
-    const DocumentFormat windows{TextEncoding::Windows1252, "\r"};
-    EXPECT_EQ(EncodeForDocument("a\r\nb\rc\nd \xE2\x82\xAC", utf8), "a\nb\nc\nd \xE2\x82\xAC");
-    EXPECT_EQ(EncodeForDocument("\xC3\xA9\xE2\x82\xAC\xE2\x98\x83\xF0\x9F\x98\x80\r\nx", windows),
-              "\xE9\x80&#9731;&#128512;\rx");
 }
 
 }  // namespace
