@@ -62,7 +62,7 @@ std::int32_t FontSizeFromAttribute(std::string_view line, std::size_t pos,
 
 void ProcessFontTag(ScanState& state) {
     const std::string& line = state.CurrentLine;
-    if (PhpOpenerAhead(line, state.Position) || state.FontTrackingOff) {
+    if (state.LookAhead.PhpOpenerAhead(line, state.Position) || state.FontTrackingOff) {
         // Sizes computed by a script cannot be followed: stop tracking them altogether.
         SkipPhpSectionsInTag(state);
         const std::size_t close = line.find('>', state.Position);
@@ -80,8 +80,8 @@ void ProcessFontTag(ScanState& state) {
     state.FontTagOpen = true;
     state.FontSizeStack.push_back(state.FontSize);
     // The look-ahead ignores spaces; "si ze" is no size attribute in the line itself.
-    const std::size_t size = FontSizeBeforeNextFont(line, state.Position)
-                                 ? FindIgnoringCase(line, state.Position, kSize)
+    const std::size_t size = state.LookAhead.FontSizeBeforeNextFont(line, state.Position)
+                                 ? state.LookAhead.FindSizeIgnoringCase(line, state.Position)
                                  : kNotFound;
     if (size != kNotFound) {
         state.Position = FindAnyOf(line, size + kSize.size(), "-+0123456789");

@@ -75,9 +75,10 @@ bool FollowMarker(ScanState& state, char c) {
 // An "&" that starts a run ending in ";" before the next space is an entity left undecoded.
 bool SkipUndecodedEntity(ScanState& state) {
     const std::string& line = state.CurrentLine;
-    const std::size_t semicolon = FindAnyOf(line, state.Position, ";");
-    if (semicolon >= FindAnyOf(line, state.Position, " ")) return false;
-    state.Position = semicolon + 1;
+    // The ";" comes before the next space exactly when it is the first of the two.
+    const std::size_t stop = state.LookAhead.FindSemicolonOrSpace(line, state.Position);
+    if (stop >= line.size() || line[stop] != ';') return false;
+    state.Position = stop + 1;
     return true;
 }
 
@@ -126,6 +127,7 @@ void ScanLine(ScanContext& context) {
     const GeneratorSettings& settings = context.settings;
     const std::string& line = state.CurrentLine;
     state.Position = 0;
+    state.LookAhead.Forget();
     while (!AtEndOfLine(state)) {
         // Resume the skip of a weight-0 block that began on an earlier line.
         for (BlockKind kind : kBlockKinds) {

@@ -21,16 +21,16 @@ void ProcessMetaTag(ScanState& state, const GeneratorSettings& settings) {
     state.InExistingKeywords = false;
     state.Position += kMeta.size();
 
-    const MetaName name = MetaNameInRest(line, state.Position);
+    const MetaName name = state.LookAhead.MetaNameInRest(line, state.Position);
     if (name == MetaName::Description) {
-        const std::size_t content = FindIgnoringCase(line, state.Position, kContent);
+        const std::size_t content = state.LookAhead.FindContentIgnoringCase(line, state.Position);
         if (content != kNotFound) {
             state.InDescription = true;
             state.Position = content + kContent.size();
         }
     } else if (name == MetaName::Keywords && settings.cboExistingKeywordsWeight >= 1) {
         // Matched with case: a CONTENT attribute is found only in a lower-cased line.
-        const std::size_t content = line.find(kContent, state.Position);
+        const std::size_t content = state.LookAhead.FindContent(line, state.Position);
         if (content != kNotFound) {
             state.InExistingKeywords = true;
             state.Position = content + kContent.size();

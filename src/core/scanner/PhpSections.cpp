@@ -35,6 +35,7 @@ void SkipPhpSection(ScanState& state) {
             return;
         }
         state.CurrentLine = line;
+        state.LookAhead.Forget();
         found = state.CurrentLine.find(kPhpClose);
     }
     state.Position = found + kPhpClose.size();
@@ -43,9 +44,10 @@ void SkipPhpSection(ScanState& state) {
 
 void SkipPhpSectionsInTag(ScanState& state) {
     const std::string& line = state.CurrentLine;
-    for (std::size_t open = line.find("<?", state.Position); open != kNotFound;
-         open = line.find("<?", state.Position)) {
-        const std::size_t close = line.find(kPhpClose, open + 2);
+    LineLookAhead& ahead = state.LookAhead;
+    for (std::size_t open = ahead.FindPhpOpener(line, state.Position); open != kNotFound;
+         open = ahead.FindPhpOpener(line, state.Position)) {
+        const std::size_t close = ahead.FindPhpCloser(line, open + 2);
         if (close == kNotFound) return;
         state.Position = close + kPhpClose.size();
     }

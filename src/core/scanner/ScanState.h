@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/engine/MarkupContext.h"
+#include "core/scanner/LineLookAhead.h"
 #include "core/text/TextEncoding.h"
 
 namespace tagsmith {
@@ -31,6 +32,9 @@ struct ScanState : MarkupContext {
     TextEncoding Encoding = TextEncoding::Utf8;
     // The open document while scanning: the PHP skip reads further lines through it.
     TextLineReader* File = nullptr;
+    // What META and FONT tags look for in the rest of CurrentLine, gathered once per line.
+    // Forget() it whenever CurrentLine is replaced.
+    LineLookAhead LookAhead;
 
     // Back to the state at the start of a scan.
     void Reset();
