@@ -118,12 +118,16 @@ constexpr std::array kLayout = {
     ControlLayout{C::lblNotice, Label, "Tagsmith 1.0 by", {0, 420, 1605, 300}, kSans825},
     ControlLayout{
         C::lblQuorlanSystems, LinkLabel, "Quorlan Systems", {1680, 420, 1395, 300}, kSans825},
-    ControlLayout{C::lblQN_URL, Label, "", {3120, 420, 1485, 300}, kSans825},
+    // Wider than its first design, so that the whole address fits.
+    ControlLayout{C::lblQN_URL, Label, "", {3120, 420, 1950, 300}, kSans825},
+    // Its caption ends at the strip's right edge, clear of "without backup" beside it.
     ControlLayout{C::lblOnlineDocumentation,
                   LinkLabel,
                   "Online user manual",
                   {6700, 420, 2535, 300},
-                  kSans825},
+                  kSans825,
+                  0,
+                  true},
 };
 
 constexpr ControlLayout kNoLayout{};
