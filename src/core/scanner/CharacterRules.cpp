@@ -49,6 +49,8 @@ constexpr CharTables kTables = MakeTables();
 
 }  // namespace
 
+constinit const std::array<char, 256> kFoldCaseTable = kTables.lower;
+
 bool IsWordChar(char c, bool digitsAllowed, std::string_view extra) {
     const auto code = static_cast<unsigned char>(c);
     if (code >= 128) {
@@ -67,10 +69,6 @@ std::size_t WordLength(std::string_view text, std::size_t start, bool digitsAllo
         ++count;
     }
     return count;
-}
-
-char FoldCase(char c) {
-    return kTables.lower[static_cast<unsigned char>(c)];
 }
 
 std::string FoldCase(std::string_view text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -14,8 +15,14 @@ bool IsWordChar(char c, bool digitsAllowed = false, std::string_view extra = {})
 // The number of word characters from start on (at most 65,000); 0 when start is past the end.
 std::size_t WordLength(std::string_view text, std::size_t start, bool digitsAllowed = false,
                        std::string_view extra = {});
+// The lower-case partner of every code (the code itself for all but the upper-case letters).
+extern const std::array<char, 256> kFoldCaseTable;
+
 // Lower-cases the letters of the case tables (A-Z, Š, Œ, Ÿ, À-Þ except ×); others stay.
-char FoldCase(char c);
+// Inline: the scanner folds characters one at a time in its inner loops.
+inline char FoldCase(char c) {
+    return kFoldCaseTable[static_cast<unsigned char>(c)];
+}
 std::string FoldCase(std::string_view text);
 // True for the empty word and a word without any vowel (y and Y count as vowels).
 bool HasNoVowel(std::string_view word);

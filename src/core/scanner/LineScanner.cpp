@@ -24,6 +24,10 @@ bool AtEndOfLine(const ScanState& state) {
 // A TABLE, DIV or SPAN tag at the position: counted when the block is weighed, skipped with its
 // whole block when its weight is 0. Returns false when a skipped block goes on past this line.
 bool FollowBlockTag(ScanState& state, const GeneratorSettings& settings, BlockKind kind) {
+    // Both tags start with "<".
+    if (state.Position >= state.CurrentLine.size() || state.CurrentLine[state.Position] != '<') {
+        return true;
+    }
     const BlockTags tags = TagsOf(kind);
     const bool weighed = WeightPositionOf(settings, kind) >= 1;
     std::int32_t& depth = DepthOf(state, kind);
@@ -149,15 +153,17 @@ void ScanLine(ScanContext& context) {
             if (!FollowBlockTag(state, settings, kind)) return;
         }
 
-        if (state.InComment || MatchesAt(line, state.Position, "<!--")) {
+        // Comments, style sheets and scripts open with "<".
+        const bool atOpen = state.Position < line.size() && line[state.Position] == '<';
+        if (state.InComment || (atOpen && MatchesAt(line, state.Position, "<!--"))) {
             if (RegionGoesOn(state, state.InComment, "-->")) return;
             continue;
         }
-        if (state.InStyle || MatchesAtIgnoringCase(line, state.Position, "<style")) {
+        if (state.InStyle || (atOpen && MatchesAtIgnoringCase(line, state.Position, "<style"))) {
             if (RegionGoesOn(state, state.InStyle, "</style>")) return;
             continue;
         }
-        if (state.InScript || MatchesAtIgnoringCase(line, state.Position, "<script")) {
+        if (state.InScript || (atOpen && MatchesAtIgnoringCase(line, state.Position, "<script"))) {
             if (RegionGoesOn(state, state.InScript, "</script>")) return;
             continue;
         }

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "core/scanner/StringOperations.h"
+#include "core/scanner/CharacterRules.h"
 
 namespace tagsmith {
 namespace {
@@ -60,22 +60,53 @@ constexpr std::array<Replacement, 22> kReplacedWhenCaseKept = {{
     {"<H6>", marker::kH6, false},           {"</H6>", marker::kHeadingEnd, false},
 }};
 
-template <std::size_t N>
-void ApplyReplacements(std::string& line, const std::array<Replacement, N>& replacements) {
-    for (const Replacement& r : replacements) {
-        const std::string_view with(&r.marker, 1);
-        line = r.ignoreCase ? ReplaceIgnoringCase(line, r.sought, with)
-                            : ReplaceAll(line, r.sought, with);
+bool MatchesAt(std::string_view line, std::size_t pos, const Replacement& r) {
+    if (r.sought.size() > line.size() - pos) return false;
+    if (!r.ignoreCase) return line.compare(pos, r.sought.size(), r.sought) == 0;
+    for (std::size_t k = 0; k < r.sought.size(); ++k) {
+        if (FoldCase(line[pos + k]) != FoldCase(r.sought[k])) return false;
     }
+    return true;
+}
+
+// The first replacement of the lists, in their order, whose text stands at pos; nullptr if none.
+template <std::size_t N>
+const Replacement* FirstMatchAt(std::string_view line, std::size_t pos,
+                                const std::array<Replacement, N>& replacements) {
+    for (const Replacement& r : replacements) {
+        if (MatchesAt(line, pos, r)) return &r;
+    }
+    return nullptr;
 }
 
 }  // namespace
 
 void SubstituteMarkupMarkers(std::string& line, bool lowerCased) {
-    // Every sought text begins with "<" or "&".
-    if (line.find_first_of("<&") == std::string::npos) return;
-    ApplyReplacements(line, kAlwaysReplaced);
-    if (!lowerCased) ApplyReplacements(line, kReplacedWhenCaseKept);
+    // Made in one pass from left to right, with the effect of replacing every text of the lists
+    // in turn: each sought text starts with "<" and ends with ">" (or "&" and ";") and has
+    // neither inside, so two occurrences either stand apart or are the same text, and no
+    // replacing character is part of any sought text. Where several texts match, the first in
+    // the lists would have been replaced first.
+    std::size_t pos = line.find_first_of("<&");
+    if (pos == std::string::npos) return;
+    std::string replaced;
+    std::size_t copied = 0;
+    while (pos != std::string::npos) {
+        const Replacement* match = FirstMatchAt(line, pos, kAlwaysReplaced);
+        if (match == nullptr && !lowerCased) match = FirstMatchAt(line, pos, kReplacedWhenCaseKept);
+        if (match == nullptr) {
+            pos = line.find_first_of("<&", pos + 1);
+            continue;
+        }
+        if (copied == 0) replaced.reserve(line.size());
+        replaced.append(line, copied, pos - copied);
+        replaced.push_back(match->marker);
+        copied = pos + match->sought.size();
+        pos = line.find_first_of("<&", copied);
+    }
+    if (copied == 0) return;
+    replaced.append(line, copied, std::string::npos);
+    line = std::move(replaced);
 }
 
 }  // namespace tagsmith

@@ -18,8 +18,19 @@ bool FoldedEqualAt(std::string_view text, std::size_t pos, std::string_view soug
 
 std::size_t FindIgnoringCase(std::string_view text, std::size_t start, std::string_view sought) {
     if (start > text.size() || sought.size() > text.size() - start) return npos;
-    for (std::size_t pos = start; pos + sought.size() <= text.size(); ++pos) {
-        if (FoldedEqualAt(text, pos, sought)) return pos;
+    if (sought.empty()) return start;
+    const std::size_t last = text.size() - sought.size();  // the last place it can start
+    const char first = FoldCase(sought.front());
+    if (static_cast<unsigned char>(first) < 128 && (first < 'a' || first > 'z')) {
+        // No other character folds to an ASCII non-letter: jump from one to the next.
+        for (std::size_t pos = text.find(first, start); pos != npos && pos <= last;
+             pos = text.find(first, pos + 1)) {
+            if (FoldedEqualAt(text, pos, sought)) return pos;
+        }
+        return npos;
+    }
+    for (std::size_t pos = start; pos <= last; ++pos) {
+        if (FoldCase(text[pos]) == first && FoldedEqualAt(text, pos, sought)) return pos;
     }
     return npos;
 }
