@@ -1,5 +1,6 @@
 #include "core/scanner/MarkupMarkers.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -60,9 +61,23 @@ constexpr std::array<Replacement, 22> kReplacedWhenCaseKept = {{
     {"<H6>", marker::kH6, false},           {"</H6>", marker::kHeadingEnd, false},
 }};
 
-bool MatchesAt(std::string_view line, std::size_t pos, const Replacement& r) {
-    if (r.sought.size() > line.size() - pos) return false;
-    if (!r.ignoreCase) return line.compare(pos, r.sought.size(), r.sought) == 0;
+constexpr std::size_t kLongestSought = 9;  // "</strong>"
+
+// The length a sought text must have to stand at pos: every one ends at the first ">" (after a
+// "<") or the first ";" (after an "&") that follows its start. 0 when none is near enough.
+std::size_t CandidateLength(std::string_view line, std::size_t pos) {
+    const char close = line[pos] == '<' ? '>' : ';';
+    const std::size_t end = std::min(line.size(), pos + kLongestSought);
+    for (std::size_t k = pos + 1; k < end; ++k) {
+        if (line[k] == close) return k - pos + 1;
+    }
+    return 0;
+}
+
+// True when r's text stands at pos; `length` is the candidate length there.
+bool MatchesAt(std::string_view line, std::size_t pos, std::size_t length, const Replacement& r) {
+    if (r.sought.size() != length) return false;
+    if (!r.ignoreCase) return line.compare(pos, length, r.sought) == 0;
     for (std::size_t k = 0; k < r.sought.size(); ++k) {
         if (FoldCase(line[pos + k]) != FoldCase(r.sought[k])) return false;
     }
@@ -71,12 +86,20 @@ bool MatchesAt(std::string_view line, std::size_t pos, const Replacement& r) {
 
 // The first replacement of the lists, in their order, whose text stands at pos; nullptr if none.
 template <std::size_t N>
-const Replacement* FirstMatchAt(std::string_view line, std::size_t pos,
+const Replacement* FirstMatchAt(std::string_view line, std::size_t pos, std::size_t length,
                                 const std::array<Replacement, N>& replacements) {
     for (const Replacement& r : replacements) {
-        if (MatchesAt(line, pos, r)) return &r;
+        if (MatchesAt(line, pos, length, r)) return &r;
     }
     return nullptr;
+}
+
+// The first "<" or "&" at or after pos; npos when none.
+std::size_t NextOpener(std::string_view line, std::size_t pos) {
+    for (; pos < line.size(); ++pos) {
+        if (line[pos] == '<' || line[pos] == '&') return pos;
+    }
+    return std::string_view::npos;
 }
 
 }  // namespace
@@ -87,22 +110,26 @@ void SubstituteMarkupMarkers(std::string& line, bool lowerCased) {
     // neither inside, so two occurrences either stand apart or are the same text, and no
     // replacing character is part of any sought text. Where several texts match, the first in
     // the lists would have been replaced first.
-    std::size_t pos = line.find_first_of("<&");
+    std::size_t pos = NextOpener(line, 0);
     if (pos == std::string::npos) return;
     std::string replaced;
     std::size_t copied = 0;
     while (pos != std::string::npos) {
-        const Replacement* match = FirstMatchAt(line, pos, kAlwaysReplaced);
-        if (match == nullptr && !lowerCased) match = FirstMatchAt(line, pos, kReplacedWhenCaseKept);
+        const std::size_t length = CandidateLength(line, pos);
+        const Replacement* match =
+            length == 0 ? nullptr : FirstMatchAt(line, pos, length, kAlwaysReplaced);
+        if (match == nullptr && length != 0 && !lowerCased) {
+            match = FirstMatchAt(line, pos, length, kReplacedWhenCaseKept);
+        }
         if (match == nullptr) {
-            pos = line.find_first_of("<&", pos + 1);
+            pos = NextOpener(line, pos + 1);
             continue;
         }
         if (copied == 0) replaced.reserve(line.size());
         replaced.append(line, copied, pos - copied);
         replaced.push_back(match->marker);
         copied = pos + match->sought.size();
-        pos = line.find_first_of("<&", copied);
+        pos = NextOpener(line, copied);
     }
     if (copied == 0) return;
     replaced.append(line, copied, std::string::npos);

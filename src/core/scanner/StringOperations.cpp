@@ -70,6 +70,23 @@ std::size_t FindAnyOf(std::string_view text, std::size_t start, std::string_view
                       std::size_t* index) {
     if (index != nullptr) *index = npos;
     if (text.empty() || set.empty()) return npos;
+    if (set.size() == 1) {
+        const std::size_t pos = start < text.size() ? text.find(set.front(), start) : npos;
+        if (pos == npos) return text.size();
+        if (index != nullptr) *index = 0;
+        return pos;
+    }
+    if (set.size() == 2) {
+        const char a = set[0];
+        const char b = set[1];
+        for (std::size_t pos = start; pos < text.size(); ++pos) {
+            if (text[pos] == a || text[pos] == b) {
+                if (index != nullptr) *index = text[pos] == a ? 0 : 1;
+                return pos;
+            }
+        }
+        return text.size();
+    }
     for (std::size_t pos = start; pos < text.size(); ++pos) {
         const std::size_t place = set.find(text[pos]);
         if (place != npos) {

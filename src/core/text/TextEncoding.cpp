@@ -169,7 +169,24 @@ std::string DecodeTextToWindows1252(std::string_view bytes) {
 std::string Utf8ToWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    ForEachCodePoint(utf8, [&out](char32_t codePoint) { out += ToWindows1252Char(codePoint); });
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        // A run of ASCII stands for itself and is copied whole: most of a document is ASCII.
+        std::size_t run = pos;
+        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80) ++run;
+        out.append(utf8, pos, run - pos);
+        pos = run;
+        if (pos == utf8.size()) break;
+        char32_t codePoint = 0;
+        const std::size_t length = DecodeSequence(utf8, pos, codePoint);
+        if (length == 0) {
+            out += static_cast<char>(utf8[pos]);  // a Windows-1252 code stands for itself
+            ++pos;
+        } else {
+            out += ToWindows1252Char(codePoint);
+            pos += length;
+        }
+    }
     return out;
 }
 
