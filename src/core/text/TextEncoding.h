@@ -25,7 +25,7 @@ public:
 
 private:
     bool m_valid = true;
-    int m_pending = 0;          // continuation bytes still expected
+    int m_pending = 0;             // continuation bytes still expected
     std::uint32_t m_lower = 0x80;  // allowed range of the next continuation byte
     std::uint32_t m_upper = 0xBF;
 };
