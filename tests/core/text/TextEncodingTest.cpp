@@ -43,6 +43,20 @@ TEST(Utf8ValidityTest, AcceptsWellFormedAndRejectsEveryIllFormedKind) {
     }
 }
 
+TEST(Utf8ValidityTest, AFaultIsFoundAtAnyPositionInALongText) {
+    const std::string ascii(40, 'a');
+    for (std::size_t at = 0; at < ascii.size(); ++at) {
+        for (const char* fault : {"\xFF", "\x80", "\xC3"}) {
+            std::string text = ascii;
+            text.replace(at, 1, fault);
+            EXPECT_FALSE(IsValidUtf8(text)) << "byte " << at;
+        }
+        std::string good = ascii;
+        good.replace(at, 1, "\xC3\xA9");
+        EXPECT_TRUE(IsValidUtf8(good)) << "byte " << at;
+    }
+}
+
 TEST(Utf8ValidityTest, SequencesMayStraddlePiecesAndAnOpenOneIsNotValid) {
     const std::string text =
         "a\xF0\x9F\x98\x80"
