@@ -30,8 +30,17 @@ std::string IgnoreList::Rebuild(const std::string& boxText) {
 
 bool IgnoreList::Contains(const std::string& word) const {
     if (word.empty()) return false;
-    const std::string entry = "," + FoldCase(word) + ",";
-    return ("," + m_list).find(entry) != std::string::npos;
+    // The list with a comma put in front holds "," + word + ",": the word stands at the start
+    // of the list or after a comma, and a comma follows it.
+    const std::string lower = FoldCase(word);
+    for (std::size_t at = m_list.find(lower); at != std::string::npos;
+         at = m_list.find(lower, at + 1)) {
+        const std::size_t end = at + lower.size();
+        if ((at == 0 || m_list[at - 1] == ',') && end < m_list.size() && m_list[end] == ',') {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace tagsmith

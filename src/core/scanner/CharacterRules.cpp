@@ -51,15 +51,20 @@ constexpr CharTables kTables = MakeTables();
 
 constinit const std::array<char, 256> kFoldCaseTable = kTables.lower;
 
-bool IsWordChar(char c, bool digitsAllowed, std::string_view extra) {
-    const auto code = static_cast<unsigned char>(c);
-    if (code >= 128) {
-        return (code >= 192 && code <= 214) || (code >= 216 && code <= 246) || code >= 248;
+namespace {
+
+constexpr std::array<bool, 256> MakeLetterTable() {
+    std::array<bool, 256> letters{};
+    for (std::size_t code = 0; code < 256; ++code) {
+        letters[code] = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') ||
+                        (code >= 192 && code <= 214) || (code >= 216 && code <= 246) || code >= 248;
     }
-    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
-    if (digitsAllowed && c >= '0' && c <= '9') return true;
-    return extra.find(c) != std::string_view::npos;
+    return letters;
 }
+
+}  // namespace
+
+constinit const std::array<bool, 256> kLetterTable = MakeLetterTable();
 
 std::size_t WordLength(std::string_view text, std::size_t start, bool digitsAllowed,
                        std::string_view extra) {

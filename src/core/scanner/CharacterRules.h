@@ -9,9 +9,18 @@ namespace tagsmith {
 
 // Character rules on cp1252 text (one Windows-1252 code per byte). Positions are 0-based.
 
+// The letters of the word-character rule: A-Z, a-z and the codes 192-214, 216-246, 248-255.
+extern const std::array<bool, 256> kLetterTable;
+
 // A letter (codes A-Z, a-z, 192-214, 216-246, 248-255), a digit when digitsAllowed, or one of
-// `extra` (codes below 128 only).
-bool IsWordChar(char c, bool digitsAllowed = false, std::string_view extra = {});
+// `extra` (codes below 128 only). Inline: the scanner asks for every character.
+inline bool IsWordChar(char c, bool digitsAllowed = false, std::string_view extra = {}) {
+    const auto code = static_cast<unsigned char>(c);
+    if (kLetterTable[code]) return true;
+    if (code >= 128) return false;
+    if (digitsAllowed && c >= '0' && c <= '9') return true;
+    return extra.find(c) != std::string_view::npos;
+}
 // The number of word characters from start on (at most 65,000); 0 when start is past the end.
 std::size_t WordLength(std::string_view text, std::size_t start, bool digitsAllowed = false,
                        std::string_view extra = {});

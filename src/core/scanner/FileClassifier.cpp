@@ -1,6 +1,8 @@
 #include "core/scanner/FileClassifier.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string_view>
@@ -15,6 +17,13 @@ constexpr std::size_t kBlockSize = 16384;
 
 bool IsTextByte(unsigned char b) {
     return b >= 32 || b == 9 || b == 12 || b == 8;
+}
+
+// True when one of the eight bytes of the word is below 32: only those need a closer look.
+bool HasControlByte(std::uint64_t eight) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    return ((eight - kOnes * 32) & ~eight & kHighBits) != 0;
 }
 
 }  // namespace
@@ -48,9 +57,18 @@ FileTextClass ClassifyFileText(const std::string& fileName) {
         file.read(block.data(), block.size());
         const std::string_view bytes(block.data(), static_cast<std::size_t>(file.gcount()));
         if (position == 0 && bytes.starts_with(kUtf8Bom)) found.hasUtf8Bom = true;
-        for (const char c : bytes) {
+        for (std::size_t k = 0; k < bytes.size(); ++k) {
+            if (k % 8 == 0 && k + 8 <= bytes.size()) {
+                std::uint64_t eight = 0;
+                std::memcpy(&eight, bytes.data() + k, sizeof eight);
+                if (!HasControlByte(eight)) {
+                    position += 8;
+                    k += 7;
+                    continue;
+                }
+            }
             ++position;
-            const auto b = static_cast<unsigned char>(c);
+            const auto b = static_cast<unsigned char>(bytes[k]);
             if (b == 10) {
                 lfSeen = true;
             } else if (b == 13) {

@@ -43,6 +43,26 @@ bool FollowBlockTag(ScanState& state, const GeneratorSettings& settings, BlockKi
     return true;
 }
 
+constexpr std::array<bool, 256> MakePassedOverTable() {
+    std::array<bool, 256> passed{};
+    for (std::size_t code = 0; code < 256; ++code) {
+        const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') ||
+                            (code >= 192 && code <= 214) || (code >= 216 && code <= 246) ||
+                            code >= 248;
+        const bool marker =
+            (code >= 1 && code <= 7) || code == 11 || code == 12 || (code >= 14 && code <= 17);
+        passed[code] = code != '<' && code != '>' && code != '&' && !marker && !letter;
+    }
+    return passed;
+}
+
+// A character that the line scanner only steps over when no tag, comment, script or block is
+// being skipped: no tag bracket, no "&", no marker, no letter.
+bool IsPassedOver(char c) {
+    static constexpr std::array<bool, 256> kPassedOver = MakePassedOverTable();
+    return kPassedOver[static_cast<unsigned char>(c)];
+}
+
 // A marker character at the position switches its context; false for any other character.
 bool FollowMarker(ScanState& state, char c) {
     switch (c) {
@@ -120,7 +140,12 @@ bool FollowCharacter(ScanContext& context) {
         if (context.events.RunPendingEvents()) state.StopRequested = true;
         return !state.StopRequested;
     }
+    // Step over the whole run of such characters: nothing else changes while they are passed
+    // one by one. The last character of the line is left to the end-of-line check.
     ++state.Position;
+    while (state.Position + 1 < line.size() && IsPassedOver(line[state.Position])) {
+        ++state.Position;
+    }
     return true;
 }
 
@@ -134,8 +159,9 @@ void ScanLine(ScanContext& context) {
     state.LookAhead.Forget();
     while (!AtEndOfLine(state)) {
         // Resume the skip of a weight-0 block that began on an earlier line.
+        const bool inBlock = state.TableDepth > 0 || state.DivDepth > 0 || state.SpanDepth > 0;
         for (BlockKind kind : kBlockKinds) {
-            if (DepthOf(state, kind) > 0 && WeightPositionOf(settings, kind) == 0 &&
+            if (inBlock && DepthOf(state, kind) > 0 && WeightPositionOf(settings, kind) == 0 &&
                 !SkipBlock(state, kind)) {
                 return;
             }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "core/scanner/CharacterRules.h"
@@ -75,8 +76,12 @@ std::size_t CandidateLength(std::string_view line, std::size_t pos) {
 }
 
 // True when r's text stands at pos; `length` is the candidate length there.
-bool MatchesAt(std::string_view line, std::size_t pos, std::size_t length, const Replacement& r) {
-    if (r.sought.size() != length) return false;
+inline bool MatchesAt(std::string_view line, std::size_t pos, std::size_t length,
+                      const Replacement& r) {
+    // Cheap rejections first: most tags of a page are none of these.
+    if (r.sought.size() != length || FoldCase(line[pos + 1]) != FoldCase(r.sought[1])) {
+        return false;
+    }
     if (!r.ignoreCase) return line.compare(pos, length, r.sought) == 0;
     for (std::size_t k = 0; k < r.sought.size(); ++k) {
         if (FoldCase(line[pos + k]) != FoldCase(r.sought[k])) return false;
@@ -85,22 +90,54 @@ bool MatchesAt(std::string_view line, std::size_t pos, std::size_t length, const
 }
 
 // The first replacement of the lists, in their order, whose text stands at pos; nullptr if none.
+// The replacements of a list grouped by the length of their text, each group in list order.
+template <std::size_t N>
+struct ByLength {
+    std::array<std::array<std::uint8_t, N>, kLongestSought + 1> members{};
+    std::array<std::uint8_t, kLongestSought + 1> count{};
+};
+
+template <std::size_t N>
+constexpr ByLength<N> GroupByLength(const std::array<Replacement, N>& replacements) {
+    ByLength<N> groups{};
+    for (std::size_t k = 0; k < N; ++k) {
+        const std::size_t length = replacements[k].sought.size();
+        groups.members[length][groups.count[length]++] = static_cast<std::uint8_t>(k);
+    }
+    return groups;
+}
+
+constexpr auto kAlwaysByLength = GroupByLength(kAlwaysReplaced);
+constexpr auto kCaseKeptByLength = GroupByLength(kReplacedWhenCaseKept);
+
 template <std::size_t N>
 const Replacement* FirstMatchAt(std::string_view line, std::size_t pos, std::size_t length,
-                                const std::array<Replacement, N>& replacements) {
-    for (const Replacement& r : replacements) {
+                                const std::array<Replacement, N>& replacements,
+                                const ByLength<N>& groups) {
+    for (std::size_t k = 0; k < groups.count[length]; ++k) {
+        const Replacement& r = replacements[groups.members[length][k]];
         if (MatchesAt(line, pos, length, r)) return &r;
     }
     return nullptr;
 }
 
-// The first "<" or "&" at or after pos; npos when none.
-std::size_t NextOpener(std::string_view line, std::size_t pos) {
-    for (; pos < line.size(); ++pos) {
-        if (line[pos] == '<' || line[pos] == '&') return pos;
+// Finds the "<" and "&" of a line from left to right, each with a fast search of its own.
+class OpenerFinder {
+public:
+    explicit OpenerFinder(std::string_view line)
+        : m_line(line), m_lessThan(line.find('<')), m_ampersand(line.find('&')) {}
+    // The first "<" or "&" at or after pos; npos when none.
+    std::size_t From(std::size_t pos) {
+        if (m_lessThan < pos) m_lessThan = m_line.find('<', pos);
+        if (m_ampersand < pos) m_ampersand = m_line.find('&', pos);
+        return std::min(m_lessThan, m_ampersand);
     }
-    return std::string_view::npos;
-}
+
+private:
+    std::string_view m_line;
+    std::size_t m_lessThan;  // the last "<" found, npos when there is no more
+    std::size_t m_ampersand;
+};
 
 }  // namespace
 
@@ -110,26 +147,28 @@ void SubstituteMarkupMarkers(std::string& line, bool lowerCased) {
     // neither inside, so two occurrences either stand apart or are the same text, and no
     // replacing character is part of any sought text. Where several texts match, the first in
     // the lists would have been replaced first.
-    std::size_t pos = NextOpener(line, 0);
+    OpenerFinder openers(line);
+    std::size_t pos = openers.From(0);
     if (pos == std::string::npos) return;
     std::string replaced;
     std::size_t copied = 0;
     while (pos != std::string::npos) {
         const std::size_t length = CandidateLength(line, pos);
         const Replacement* match =
-            length == 0 ? nullptr : FirstMatchAt(line, pos, length, kAlwaysReplaced);
+            length == 0 ? nullptr
+                        : FirstMatchAt(line, pos, length, kAlwaysReplaced, kAlwaysByLength);
         if (match == nullptr && length != 0 && !lowerCased) {
-            match = FirstMatchAt(line, pos, length, kReplacedWhenCaseKept);
+            match = FirstMatchAt(line, pos, length, kReplacedWhenCaseKept, kCaseKeptByLength);
         }
         if (match == nullptr) {
-            pos = NextOpener(line, pos + 1);
+            pos = openers.From(pos + 1);
             continue;
         }
         if (copied == 0) replaced.reserve(line.size());
         replaced.append(line, copied, pos - copied);
         replaced.push_back(match->marker);
         copied = pos + match->sought.size();
-        pos = NextOpener(line, copied);
+        pos = openers.From(copied);
     }
     if (copied == 0) return;
     replaced.append(line, copied, std::string::npos);

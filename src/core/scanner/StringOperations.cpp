@@ -77,15 +77,18 @@ std::size_t FindAnyOf(std::string_view text, std::size_t start, std::string_view
         return pos;
     }
     if (set.size() == 2) {
-        const char a = set[0];
-        const char b = set[1];
-        for (std::size_t pos = start; pos < text.size(); ++pos) {
-            if (text[pos] == a || text[pos] == b) {
-                if (index != nullptr) *index = text[pos] == a ? 0 : 1;
-                return pos;
-            }
+        // Two fast searches: the first character, then the second before it.
+        if (start >= text.size()) return text.size();
+        const std::size_t a = text.find(set[0], start);
+        const std::size_t end = a == npos ? text.size() : a;
+        const std::size_t b = text.substr(0, end).find(set[1], start);
+        if (b != npos && set[1] != set[0]) {
+            if (index != nullptr) *index = 1;
+            return b;
         }
-        return text.size();
+        if (a == npos) return text.size();
+        if (index != nullptr) *index = 0;
+        return a;
     }
     for (std::size_t pos = start; pos < text.size(); ++pos) {
         const std::size_t place = set.find(text[pos]);
@@ -127,18 +130,6 @@ void RemoveChars(std::string& text, std::string_view set, std::size_t start) {
         if (set.find(text[pos]) == npos) text[kept++] = text[pos];
     }
     text.resize(kept);
-}
-
-bool MatchesAt(std::string_view text, std::size_t pos, std::string_view prefix) {
-    return pos <= text.size() && text.substr(pos).starts_with(prefix);
-}
-
-bool MatchesAtIgnoringCase(std::string_view text, std::size_t pos, std::string_view prefix) {
-    if (pos > text.size() || prefix.size() > text.size() - pos) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (FoldCase(text[pos + i]) != prefix[i]) return false;
-    }
-    return true;
 }
 
 std::string_view TrimSpaces(std::string_view text) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/scanner/CharacterRules.h"
+
 namespace tagsmith {
 
 // Small string operations on cp1252 text shared by the scanner and the keyword engine.
@@ -44,11 +46,19 @@ std::size_t SkipSpaces(std::string_view text, std::size_t pos);
 // Removes every character of set from text, from start on.
 void RemoveChars(std::string& text, std::string_view set, std::size_t start = 0);
 
-// True when text holds prefix at pos (exact).
-bool MatchesAt(std::string_view text, std::size_t pos, std::string_view prefix);
+// True when text holds prefix at pos (exact). Inline: the line scanner asks at every "<".
+inline bool MatchesAt(std::string_view text, std::size_t pos, std::string_view prefix) {
+    return pos <= text.size() && text.substr(pos).starts_with(prefix);
+}
 
 // True when the folded text holds prefix at pos; prefix must be in lower case.
-bool MatchesAtIgnoringCase(std::string_view text, std::size_t pos, std::string_view prefix);
+inline bool MatchesAtIgnoringCase(std::string_view text, std::size_t pos, std::string_view prefix) {
+    if (pos > text.size() || prefix.size() > text.size() - pos) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (FoldCase(text[pos + i]) != prefix[i]) return false;
+    }
+    return true;
+}
 
 // Text without leading and trailing spaces (code 32 only).
 std::string_view TrimSpaces(std::string_view text);

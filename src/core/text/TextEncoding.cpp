@@ -1,6 +1,8 @@
 #include "core/text/TextEncoding.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace tagsmith {
 
@@ -102,9 +104,18 @@ void ForEachCodePoint(std::string_view utf8, Sink sink) {
 }  // namespace
 
 void Utf8Validator::Feed(std::string_view bytes) {
-    for (const char c : bytes) {
+    for (std::size_t k = 0; k < bytes.size(); ++k) {
         if (!m_valid) return;
-        const auto b = static_cast<unsigned char>(c);
+        // Eight ASCII bytes outside a sequence need no look each.
+        if (m_pending == 0 && k % 8 == 0 && k + 8 <= bytes.size()) {
+            std::uint64_t eight = 0;
+            std::memcpy(&eight, bytes.data() + k, sizeof eight);
+            if ((eight & 0x8080808080808080ULL) == 0) {
+                k += 7;
+                continue;
+            }
+        }
+        const auto b = static_cast<unsigned char>(bytes[k]);
         if (m_pending > 0) {
             if (b < m_lower || b > m_upper) {
                 m_valid = false;
