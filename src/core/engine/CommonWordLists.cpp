@@ -43,6 +43,8 @@ void CommonWordLists::LoadCommonWords(int language, const std::filesystem::path&
     if (!IsLanguage(language)) return;
     std::vector<std::string>& words = m_words[static_cast<std::size_t>(language)];
     words.clear();
+    auto& lookup = m_lookup[static_cast<std::size_t>(language)];
+    lookup.clear();
 
     int offending = 0;
     if (static_cast<int>(ClassifyListFile(file, kListFileLookAhead, offending)) < 1) return;
@@ -63,6 +65,7 @@ void CommonWordLists::LoadCommonWords(int language, const std::filesystem::path&
             ++start;
         }
     }
+    lookup.insert(words.begin(), words.end());
 }
 
 bool CommonWordLists::IsLoaded(int language) const {
@@ -71,8 +74,7 @@ bool CommonWordLists::IsLoaded(int language) const {
 
 bool CommonWordLists::IsCommonWord(const std::string& word, int language) const {
     if (!IsLanguage(language)) return false;
-    const std::vector<std::string>& words = m_words[static_cast<std::size_t>(language)];
-    return std::binary_search(words.begin(), words.end(), FoldCase(word));
+    return m_lookup[static_cast<std::size_t>(language)].contains(FoldCase(word));
 }
 
 const std::vector<std::string>& CommonWordLists::Words(int language) const {

@@ -3,8 +3,10 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
+#include "core/engine/StringHash.h"
 #include "core/settings/GeneratorSettings.h"
 
 namespace tagsmith {
@@ -27,6 +29,9 @@ public:
 
 private:
     std::array<std::vector<std::string>, kLanguageCount> m_words;
+    // The same words hashed, for IsCommonWord, which is asked for every word of a document.
+    std::array<std::unordered_set<std::string, StringHash, std::equal_to<>>, kLanguageCount>
+        m_lookup;
 };
 
 // ReportCommonWordsMissing: the message about the selected language's missing list.

@@ -7,6 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/engine/StringHash.h"
+
 namespace tagsmith {
 
 // Finds the rows of the word table that hold a word, by hashing. Rows are named by a number that
@@ -38,13 +40,7 @@ public:
     bool Contains(std::string_view word) const { return Find(word) != nullptr; }
 
 private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view word) const {
-            return std::hash<std::string_view>{}(word);
-        }
-    };
-    std::unordered_map<std::string, Rows, Hash, std::equal_to<>> m_rows;
+    std::unordered_map<std::string, Rows, StringHash, std::equal_to<>> m_rows;
 };
 
 }  // namespace tagsmith

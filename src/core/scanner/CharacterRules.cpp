@@ -90,9 +90,12 @@ bool HasNoVowel(std::string_view word) {
 }
 
 bool IsNegatedAuxiliaryStem(std::string_view word) {
-    const std::string lower = FoldCase(word);
+    // Asked for every word: compared letter by letter, without making a folded copy.
     for (std::string_view stem : kNegatedAuxiliaryStems) {
-        if (stem == lower) return true;
+        if (stem.size() != word.size()) continue;
+        std::size_t k = 0;
+        while (k < stem.size() && FoldCase(word[k]) == stem[k]) ++k;
+        if (k == stem.size()) return true;
     }
     return false;
 }

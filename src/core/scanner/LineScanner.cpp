@@ -159,10 +159,12 @@ void ScanLine(ScanContext& context) {
     state.LookAhead.Forget();
     while (!AtEndOfLine(state)) {
         // Resume the skip of a weight-0 block that began on an earlier line.
-        const bool inBlock = state.TableDepth > 0 || state.DivDepth > 0 || state.SpanDepth > 0;
+        const bool skippedBlockOpen = (state.TableDepth > 0 && settings.cboTableWeight == 0) ||
+                                      (state.DivDepth > 0 && settings.cboDivWeight == 0) ||
+                                      (state.SpanDepth > 0 && settings.cboSpanWeight == 0);
         for (BlockKind kind : kBlockKinds) {
-            if (inBlock && DepthOf(state, kind) > 0 && WeightPositionOf(settings, kind) == 0 &&
-                !SkipBlock(state, kind)) {
+            if (skippedBlockOpen && DepthOf(state, kind) > 0 &&
+                WeightPositionOf(settings, kind) == 0 && !SkipBlock(state, kind)) {
                 return;
             }
         }
