@@ -1,6 +1,7 @@
 #include "core/scanner/EntityDecoder.h"
 
-#include <utility>
+#include <algorithm>
+#include <cstddef>
 
 namespace tagsmith {
 
@@ -30,8 +31,9 @@ char EntityReplacement(std::string_view entity) {
 void DecodeNamedEntities(std::string& line) {
     std::size_t ampersand = line.find('&');
     if (ampersand == std::string::npos) return;
-    std::string decoded;
-    decoded.reserve(line.size());
+    // Decoded in place: an entity becomes one character, so the decoded text [0, written)
+    // never reaches the part [copied, end) that is still read.
+    std::size_t written = 0;
     std::size_t copied = 0;
     while (ampersand != std::string::npos) {
         const std::size_t semicolon = line.find(';', ampersand);
@@ -42,15 +44,19 @@ void DecodeNamedEntities(std::string& line) {
         const std::string_view candidate(line.data() + ampersand, semicolon - ampersand + 1);
         const char replacement = candidate == "&quot;" ? '"' : EntityReplacement(candidate);
         if (replacement != '\0') {
-            decoded.append(line, copied, ampersand - copied);
-            decoded.push_back(replacement);
+            std::copy(line.begin() + static_cast<std::ptrdiff_t>(copied),
+                      line.begin() + static_cast<std::ptrdiff_t>(ampersand),
+                      line.begin() + static_cast<std::ptrdiff_t>(written));
+            written += ampersand - copied;
+            line[written++] = replacement;
             copied = semicolon + 1;
         }
         ampersand = line.find('&', semicolon + 1);
     }
     if (copied == 0) return;
-    decoded.append(line, copied, std::string::npos);
-    line = std::move(decoded);
+    std::copy(line.begin() + static_cast<std::ptrdiff_t>(copied), line.end(),
+              line.begin() + static_cast<std::ptrdiff_t>(written));
+    line.resize(written + (line.size() - copied));
 }
 
 }  // namespace tagsmith

@@ -1,7 +1,6 @@
 #include "core/scanner/LineLookAhead.h"
 
 #include <algorithm>
-#include <array>
 
 #include "core/scanner/CharacterRules.h"
 #include "core/scanner/StringOperations.h"
@@ -15,31 +14,20 @@ constexpr std::string_view kSize = "size";
 constexpr std::string_view kFont = "font";
 constexpr std::string_view kContent = "content";
 
-// The last non-space characters of the line, folded, with their positions in the line: the
-// line as the look-aheads see it (lower-cased, spaces removed), a window at a time.
-class FoldedWindow {
-public:
-    void Push(char folded, std::size_t pos) {
-        m_chars[m_seen % kSize] = folded;
-        m_positions[m_seen % kSize] = pos;
-        ++m_seen;
+// Where `text` starts when the line, folded and with its spaces left out, holds it ending with
+// the character at `end`; npos otherwise. Walks back from `end`, passing over spaces.
+std::size_t FoldedStartWithoutSpaces(std::string_view line, std::size_t end,
+                                     std::string_view text) {
+    std::size_t pos = end + 1;
+    for (std::size_t k = text.size(); k > 0; --k) {
+        do {
+            if (pos == 0) return std::string_view::npos;
+            --pos;
+        } while (line[pos] == ' ');
+        if (FoldCase(line[pos]) != text[k - 1]) return std::string_view::npos;
     }
-    // The position in the line where `text` starts when the window ends with it, else npos.
-    std::size_t EndsWith(std::string_view text) const {
-        if (m_seen < text.size()) return std::string_view::npos;
-        const std::size_t first = m_seen - text.size();
-        for (std::size_t k = 0; k < text.size(); ++k) {
-            if (m_chars[(first + k) % kSize] != text[k]) return std::string_view::npos;
-        }
-        return m_positions[first % kSize];
-    }
-
-private:
-    static constexpr std::size_t kSize = 32;  // longer than the longest text sought
-    std::array<char, kSize> m_chars{};
-    std::array<std::size_t, kSize> m_positions{};
-    std::size_t m_seen = 0;
-};
+    return pos;
+}
 
 // True when the folded line holds `text` ending at `end` (spaces count).
 bool FoldedEndsAt(std::string_view line, std::size_t end, std::string_view text) {
@@ -76,23 +64,18 @@ void LineLookAhead::Learn(std::string_view line) {
         starts.last = start;
         if (keepAll) starts.all.push_back(start);
     };
-    FoldedWindow window;
+    // Every text sought ends in '"', 'e' or 't': only there is a closer look needed.
     for (std::size_t pos = 0; pos < line.size(); ++pos) {
         const char folded = FoldCase(line[pos]);
-        if (folded == 't' && FoldedEndsAt(line, pos, kContent)) {
-            m_lastFoldedContent = pos + 1 - kContent.size();
-        } else if (folded == 'e' && FoldedEndsAt(line, pos, kSize)) {
-            m_lastFoldedSize = pos + 1 - kSize.size();
-        }
-        if (folded == ' ') continue;
-        window.Push(folded, pos);
         if (folded == '"') {
-            record(m_descriptionName, window.EndsWith(kDescriptionName), false);
-            record(m_keywordsName, window.EndsWith(kKeywordsName), false);
+            record(m_descriptionName, FoldedStartWithoutSpaces(line, pos, kDescriptionName), false);
+            record(m_keywordsName, FoldedStartWithoutSpaces(line, pos, kKeywordsName), false);
         } else if (folded == 'e') {
-            record(m_sizeWord, window.EndsWith(kSize), true);
+            record(m_sizeWord, FoldedStartWithoutSpaces(line, pos, kSize), true);
+            if (FoldedEndsAt(line, pos, kSize)) m_lastFoldedSize = pos + 1 - kSize.size();
         } else if (folded == 't') {
-            record(m_fontWord, window.EndsWith(kFont), true);
+            record(m_fontWord, FoldedStartWithoutSpaces(line, pos, kFont), true);
+            if (FoldedEndsAt(line, pos, kContent)) m_lastFoldedContent = pos + 1 - kContent.size();
         }
     }
 }

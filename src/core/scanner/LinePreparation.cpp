@@ -8,12 +8,26 @@
 namespace tagsmith {
 
 std::string PrepareLine(std::string_view line, bool lowerCase) {
-    std::string prepared = lowerCase ? FoldCase(TrimSpaces(line)) : std::string(TrimSpaces(line));
-    if (prepared.empty()) return prepared;
-    SubstituteMarkupMarkers(prepared, lowerCase);
-    DecodeNamedEntities(prepared);
-    prepared.push_back(' ');
+    std::string prepared(line);
+    PrepareLineInPlace(prepared, lowerCase);
     return prepared;
+}
+
+void PrepareLineInPlace(std::string& line, bool lowerCase) {
+    const std::string_view trimmed = TrimSpaces(line);
+    if (trimmed.empty()) {
+        line.clear();
+        return;
+    }
+    const auto first = static_cast<std::size_t>(trimmed.data() - line.data());
+    line.resize(first + trimmed.size());
+    line.erase(0, first);
+    if (lowerCase) {
+        for (char& c : line) c = FoldCase(c);
+    }
+    SubstituteMarkupMarkers(line, lowerCase);
+    DecodeNamedEntities(line);
+    line.push_back(' ');
 }
 
 }  // namespace tagsmith

@@ -10,4 +10,8 @@ namespace tagsmith {
 // appended. Empty when the line is blank.
 std::string PrepareLine(std::string_view line, bool lowerCase);
 
+// The same, made in the line's own buffer: a minified page is one line of megabytes, and every
+// copy of it costs.
+void PrepareLineInPlace(std::string& line, bool lowerCase);
+
 }  // namespace tagsmith

@@ -147,10 +147,12 @@ void SubstituteMarkupMarkers(std::string& line, bool lowerCased) {
     // neither inside, so two occurrences either stand apart or are the same text, and no
     // replacing character is part of any sought text. Where several texts match, the first in
     // the lists would have been replaced first.
+    // In place: each replacement is shorter than its text, so the result [0, written) never
+    // reaches the part [copied, end) that is still read.
     OpenerFinder openers(line);
     std::size_t pos = openers.From(0);
     if (pos == std::string::npos) return;
-    std::string replaced;
+    std::size_t written = 0;
     std::size_t copied = 0;
     while (pos != std::string::npos) {
         const std::size_t length = CandidateLength(line, pos);
@@ -164,15 +166,18 @@ void SubstituteMarkupMarkers(std::string& line, bool lowerCased) {
             pos = openers.From(pos + 1);
             continue;
         }
-        if (copied == 0) replaced.reserve(line.size());
-        replaced.append(line, copied, pos - copied);
-        replaced.push_back(match->marker);
+        std::copy(line.begin() + static_cast<std::ptrdiff_t>(copied),
+                  line.begin() + static_cast<std::ptrdiff_t>(pos),
+                  line.begin() + static_cast<std::ptrdiff_t>(written));
+        written += pos - copied;
+        line[written++] = match->marker;
         copied = pos + match->sought.size();
         pos = openers.From(copied);
     }
     if (copied == 0) return;
-    replaced.append(line, copied, std::string::npos);
-    line = std::move(replaced);
+    std::copy(line.begin() + static_cast<std::ptrdiff_t>(copied), line.end(),
+              line.begin() + static_cast<std::ptrdiff_t>(written));
+    line.resize(written + (line.size() - copied));
 }
 
 }  // namespace tagsmith

@@ -66,7 +66,8 @@ ScanOutcome ScanDocument(const std::string& fileName, const FileTextClass& fileC
     try {
         std::string raw;
         while (reader.ReadLine(raw)) {
-            std::string line = PrepareLine(DecodeToWindows1252(raw, state.Encoding), lowerCase);
+            std::string line = DecodeToWindows1252(raw, state.Encoding);
+            PrepareLineInPlace(line, lowerCase);
             if (line.empty()) continue;
             state.CurrentLine = std::move(line);
             ScanLine(context);
