@@ -32,8 +32,9 @@ public:
     void AttachEvents(MainWindowEvents& events) { m_events = &events; }
     // What ending the program does (by default: leave the event loop).
     void SetEndHandler(std::function<void()> handler) { m_endHandler = std::move(handler); }
-    // Shows the output appended since the last time; runs before the window handles its events.
-    void FlushOutput() { m_output->Flush(); }
+    // Shows the output appended since the last time, in batches; runs before the window handles
+    // its events during a scan.
+    void FlushOutput() { m_output->FlushBatch(); }
     QWidget* Widget(Control control) const;
     HelpWindow* Help() const { return m_help.get(); }
 

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "platform/qt/QtText.h"
 
@@ -19,6 +20,10 @@ void OutputTextBox::UserChanged() {
 
 void OutputTextBox::SetText(const std::string& text) {
     m_pending.clear();
+    m_sinceBatch.invalidate();
+    m_batchCostMs = 0;
+    m_batchTextSize = 0;
+    m_caretToEnd = false;
     m_text = text;
     m_textValid = true;
     m_updating = true;
@@ -41,21 +46,48 @@ const std::string& OutputTextBox::Text() {
 }
 
 void OutputTextBox::Flush() {
-    if (m_pending.empty()) return;
+    if (m_pending.empty() && !m_caretToEnd) return;
     // A CR LF pair cut between two batches would show as two line breaks: keep the CR back.
     std::size_t length = m_pending.size();
-    if (m_pending.back() == '\r') --length;
-    if (length == 0) return;
-    const QString batch = ToDisplayText(std::string_view(m_pending).substr(0, length));
-    m_pending.erase(0, length);
-    m_updating = true;
-    QTextCursor cursor(m_editor.document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(batch);
-    m_updating = false;
+    if (length > 0 && m_pending.back() == '\r') --length;
+    if (length > 0) {
+        const QString batch = ToDisplayText(std::string_view(m_pending).substr(0, length));
+        m_pending.erase(0, length);
+        m_updating = true;
+        QTextCursor cursor(m_editor.document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(batch);
+        m_updating = false;
+    }
+    if (m_caretToEnd) {
+        m_caretToEnd = false;
+        QTextCursor cursor = m_editor.textCursor();
+        cursor.movePosition(QTextCursor::End);
+        m_editor.setTextCursor(cursor);
+        m_editor.ensureCursorVisible();
+    }
+}
+
+void OutputTextBox::FlushBatch() {
+    if (m_pending.empty() && !m_caretToEnd) return;
+    if (m_sinceBatch.isValid()) {
+        if (m_sinceBatch.elapsed() < 4 * m_batchCostMs) return;
+        const double growth = static_cast<double>(m_text.size()) /
+                              static_cast<double>(std::max<std::size_t>(m_batchTextSize, 1));
+        if (static_cast<double>(m_batchCostMs) * growth > kMaxBatchMs) return;
+    }
+    QElapsedTimer cost;
+    cost.start();
+    Flush();
+    // Paint now, so that the cost of laying the text out is part of the measure.
+    if (m_editor.isVisible()) m_editor.viewport()->repaint();
+    m_batchCostMs = cost.elapsed();
+    m_batchTextSize = m_text.size();
+    m_sinceBatch.restart();
 }
 
 void OutputTextBox::MoveCaretToStart() {
+    m_caretToEnd = false;
     Flush();
     QTextCursor cursor = m_editor.textCursor();
     cursor.movePosition(QTextCursor::Start);
@@ -64,11 +96,9 @@ void OutputTextBox::MoveCaretToStart() {
 }
 
 void OutputTextBox::MoveCaretToEnd() {
-    Flush();
-    QTextCursor cursor = m_editor.textCursor();
-    cursor.movePosition(QTextCursor::End);
-    m_editor.setTextCursor(cursor);
-    m_editor.ensureCursorVisible();
+    // While words are being appended the caret follows them at the next batch.
+    m_caretToEnd = true;
+    if (m_pending.empty()) Flush();
 }
 
 }  // namespace tagsmith

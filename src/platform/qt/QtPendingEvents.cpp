@@ -15,10 +15,10 @@ bool QtPendingEvents::RunPendingEvents() {
         if (gap < kIntervalMs) return false;
         m_longestGapMs = std::max(m_longestGapMs, gap);
     }
+    m_sinceLastRun.restart();
     if (m_beforeEvents) m_beforeEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     ++m_runs;
-    m_sinceLastRun.restart();
     return false;
 }
 

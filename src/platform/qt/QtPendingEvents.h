@@ -20,7 +20,8 @@ public:
     // Never asks to stop by itself: "Stop" is the window's business.
     bool RunPendingEvents() override;
 
-    // How often the event loop ran, and the longest time between two runs (for measurements).
+    // How often the event loop ran, and the longest time from the start of one run to the start
+    // of the next (for measurements).
     int Runs() const { return m_runs; }
     qint64 LongestGapMs() const { return m_longestGapMs; }
     void ResetStatistics();
