@@ -1,7 +1,13 @@
 #include "core/scanner/ScanPipeline.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <exception>
+#include <filesystem>
+#include <new>
 #include <string>
+#include <system_error>
+#include <utility>
 
 #include "core/engine/AddWordOccurrence.h"
 #include "core/engine/MetaTagComposer.h"
@@ -11,6 +17,7 @@
 #include "core/scanner/LinePreparation.h"
 #include "core/scanner/LineScanner.h"
 #include "core/scanner/StringOperations.h"
+#include "core/text/TextEncoding.h"
 #include "core/text/TextLineReader.h"
 
 namespace tagsmith {
@@ -45,6 +52,20 @@ bool RefuseFileClass(const FileTextClass& fileClass, const ScanEnvironment& envi
 
 enum class ScanOutcome { Finished, Stopped, Failed };
 
+// Room for the longest line the document can hold and the space appended to it, up to 64 MB
+// (longer lines grow as they are read).
+void ReserveLineRoom(std::string& line, const std::string& fileName) {
+    constexpr std::uintmax_t kMostReserved = std::uintmax_t{64} << 20;
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(fileName, error);
+    if (error) return;
+    try {
+        line.reserve(static_cast<std::size_t>(std::min(size, kMostReserved)) + 1);
+    } catch (const std::bad_alloc&) {
+        // Only a help: the line grows as it is read.
+    }
+}
+
 // Reads and scans the document line by line.
 ScanOutcome ScanDocument(const std::string& fileName, const FileTextClass& fileClass,
                          ScanSession& session, const ScanEnvironment& environment) {
@@ -64,12 +85,16 @@ ScanOutcome ScanDocument(const std::string& fileName, const FileTextClass& fileC
     const bool lowerCase = !environment.settings.chkPreserveCase;
     ScanOutcome outcome = ScanOutcome::Finished;
     try {
-        std::string raw;
-        while (reader.ReadLine(raw)) {
-            std::string line = DecodeToWindows1252(raw, state.Encoding);
+        // Two buffers take turns: the line being read and prepared, and the line being scanned.
+        // A line can be no longer than the file; room for that is only address space until the
+        // line fills it, and spares a one-line page the copies of growing step by step.
+        std::string line;
+        ReserveLineRoom(line, fileName);
+        while (reader.ReadLine(line)) {
+            DecodeToWindows1252InPlace(line, state.Encoding);
             PrepareLineInPlace(line, lowerCase);
             if (line.empty()) continue;
-            state.CurrentLine = std::move(line);
+            std::swap(state.CurrentLine, line);
             ScanLine(context);
             if (state.StopRequested) {
                 outcome = ScanOutcome::Stopped;

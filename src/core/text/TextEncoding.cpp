@@ -169,6 +169,30 @@ std::string DecodeToWindows1252(std::string_view bytes, TextEncoding encoding) {
     return Utf8ToWindows1252(bytes);
 }
 
+void DecodeToWindows1252InPlace(std::string& bytes, TextEncoding encoding) {
+    if (encoding == TextEncoding::Windows1252) return;
+    // The decoded text [0, written) never reaches the bytes [pos, end) still to be read.
+    std::size_t written = 0;
+    std::size_t pos = 0;
+    const std::string_view utf8(bytes);
+    while (pos < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[pos]);
+        if (lead < 0x80) {
+            bytes[written++] = utf8[pos++];
+            continue;
+        }
+        char32_t codePoint = 0;
+        const std::size_t length = DecodeSequence(utf8, pos, codePoint);
+        if (length == 0) {
+            bytes[written++] = utf8[pos++];  // a Windows-1252 code stands for itself
+        } else {
+            bytes[written++] = ToWindows1252Char(codePoint);
+            pos += length;
+        }
+    }
+    bytes.resize(written);
+}
+
 std::string DecodeTextToWindows1252(std::string_view bytes) {
     // A byte-order mark says the text is meant as UTF-8; it is dropped even when invalid bytes
     // follow, so that it never sticks to the first word.

@@ -34,6 +34,8 @@ bool IsValidUtf8(std::string_view bytes);
 
 // Decodes bytes in the given encoding to cp1252 text.
 std::string DecodeToWindows1252(std::string_view bytes, TextEncoding encoding);
+// The same in the bytes' own buffer (a character never takes more bytes in cp1252).
+void DecodeToWindows1252InPlace(std::string& bytes, TextEncoding encoding);
 // Decodes a whole text: BOM dropped, UTF-8 when valid, else Windows-1252.
 std::string DecodeTextToWindows1252(std::string_view bytes);
 // UTF-8 text (typed by the user) to cp1252 text; invalid sequences are taken as Windows-1252 bytes.
