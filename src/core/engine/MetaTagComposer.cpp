@@ -1,6 +1,7 @@
 #include "core/engine/MetaTagComposer.h"
 
 #include "core/engine/LimitText.h"
+#include "core/engine/SubstringIndex.h"
 #include "core/engine/UnicodeText.h"
 #include "core/scanner/CharacterRules.h"
 #include "core/text/TextEncoding.h"
@@ -24,23 +25,21 @@ std::u32string BeginPhrases(std::u32string_view trimmed, bool preserveCase) {
     return preserveCase ? phrases : FoldCase(phrases);
 }
 
-// The tag text and its lower-case form, grown together so that the contained-in test does not
-// fold the whole text again for every row.
+// The tag text, with an index of its lower-case form grown along with it: the contained-in test
+// of every row then costs the length of the row's word, not the length of the tag so far.
 class TagText {
 public:
     void Append(std::u32string_view part) {
         m_text += part;
-        m_lower += FoldCase(part);
+        m_lower.Append(FoldCase(part));
     }
-    bool ContainsLower(std::u32string_view lowerPart) const {
-        return m_lower.find(lowerPart) != std::u32string::npos;
-    }
+    bool ContainsLower(std::u32string_view lowerPart) const { return m_lower.Contains(lowerPart); }
     std::int64_t Length() const { return static_cast<std::int64_t>(m_text.size()); }
     const std::u32string& Text() const { return m_text; }
 
 private:
     std::u32string m_text;
-    std::u32string m_lower;
+    SubstringIndex m_lower;
 };
 
 }  // namespace
