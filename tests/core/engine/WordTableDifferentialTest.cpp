@@ -3,47 +3,16 @@
 // step, bit for bit, ties and exemptions included.
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
-#include <sstream>
 #include <string>
 
-#include "core/engine/ReferenceWordTable.h"
-#include "core/engine/WordTable.h"
+#include "core/engine/TableComparison.h"
 
 namespace tagsmith::test {
 namespace {
-
-bool SameRow(const WordEntry& a, const WordEntry& b) {
-    return a.Word == b.Word && a.Frequency == b.Frequency &&
-           std::bit_cast<std::uint32_t>(a.KeyValue) == std::bit_cast<std::uint32_t>(b.KeyValue) &&
-           a.ThresholdExempt == b.ThresholdExempt;
-}
-
-std::string Describe(const WordEntry& row) {
-    std::ostringstream text;
-    text << "{\"" << row.Word << "\", " << row.Frequency << ", " << row.KeyValue << ", "
-         << (row.ThresholdExempt ? "exempt" : "-") << "}";
-    return text.str();
-}
-
-// Empty when the tables agree; else the first difference.
-std::string Difference(const WordTable& table, const ReferenceWordTable& model) {
-    if (table.WordCount() != model.WordCount()) {
-        return "WordCount " + std::to_string(table.WordCount()) + " instead of " +
-               std::to_string(model.WordCount());
-    }
-    for (std::int32_t i = 1; i <= model.WordCount(); ++i) {
-        if (!SameRow(table.Entry(i), model.Entry(i))) {
-            return "row " + std::to_string(i) + ": " + Describe(table.Entry(i)) + " instead of " +
-                   Describe(model.Entry(i));
-        }
-    }
-    return {};
-}
 
 // Small alphabets, so that plurals of plurals, duplicates, case variants and ties come often.
 class OccurrenceSource {
