@@ -1,9 +1,11 @@
 // tagsmith: the window.
 #include <QApplication>
+#include <QSessionManager>
 
 #include "core/settings/MainWindowLogic.h"
 #include "core/text/FileUtilities.h"
 #include "gui/MainWindow.h"
+#include "gui/TerminationWatcher.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBoxes.h"
@@ -11,7 +13,10 @@
 #include "platform/qt/QtShell.h"
 
 int main(int argc, char** argv) {
+    // Before Qt starts any thread, so that the termination signals reach the watcher alone.
+    tagsmith::TerminationWatcher::BlockSignals();
     QApplication application(argc, argv);
+    tagsmith::TerminationWatcher termination;
     QApplication::setApplicationName(QStringLiteral("Tagsmith"));
 
     tagsmith::QtMessageBoxes messages;
@@ -23,6 +28,13 @@ int main(int argc, char** argv) {
     tagsmith::MainWindowLogic logic(window, {messages, fileDialog, clipboard, shell, events},
                                     tagsmith::ProgramDataFolder());
     window.AttachEvents(logic);
+
+    // Every way the program can be ended closes the window, which saves the state.
+    QObject::connect(&termination, &tagsmith::TerminationWatcher::terminationRequested, &window,
+                     [&logic] { logic.OnClose(); });
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
+                     [&logic](QSessionManager&) { logic.OnClose(); });
+
     if (!logic.Start()) return 1;
     return QApplication::exec();
 }

@@ -7,14 +7,25 @@
 
 namespace tagsmith {
 
+void QtFileDialog::Configure(QFileDialog& dialog, const std::string& title,
+                             const std::string& filter, const std::string& folder) {
+    dialog.setWindowTitle(ToQString(title));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setNameFilter(ToQString(filter));
+    dialog.setDirectory(ToQString(folder));
+}
+
 std::optional<std::string> QtFileDialog::GetOpenFileName(const std::string& title,
                                                          const std::string& filter,
                                                          const std::string& folder) {
-    const QString name = QFileDialog::getOpenFileName(
-        QApplication::activeWindow(), ToQString(title), ToQString(folder), ToQString(filter),
-        nullptr, QFileDialog::HideNameFilterDetails);
-    if (name.isEmpty()) return std::nullopt;
-    return FromQString(name);
+    QFileDialog dialog(QApplication::activeWindow());
+    Configure(dialog, title, filter, folder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return FromQString(dialog.selectedFiles().constFirst());
 }
 
 }  // namespace tagsmith

@@ -25,10 +25,12 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 
 }  // namespace
 
-MessageResult QtMessageBoxes::Show(const std::string& prompt, const std::string& title,
-                                   MessageIcon icon, MessageButtons buttons) {
-    QMessageBox box(ToQtIcon(icon), ToQString(title), ToDisplayText(prompt), QMessageBox::NoButton,
-                    QApplication::activeWindow());
+void QtMessageBoxes::Configure(QMessageBox& box, const std::string& prompt,
+                               const std::string& title, MessageIcon icon, MessageButtons buttons) {
+    box.setIcon(ToQtIcon(icon));
+    box.setWindowTitle(ToQString(title));
+    box.setText(ToDisplayText(prompt));
+    box.setTextFormat(Qt::PlainText);
     switch (buttons) {
         case MessageButtons::Ok:
             box.setStandardButtons(QMessageBox::Ok);
@@ -44,6 +46,12 @@ MessageResult QtMessageBoxes::Show(const std::string& prompt, const std::string&
             box.setEscapeButton(QMessageBox::Cancel);
             break;
     }
+}
+
+MessageResult QtMessageBoxes::Show(const std::string& prompt, const std::string& title,
+                                   MessageIcon icon, MessageButtons buttons) {
+    QMessageBox box(QApplication::activeWindow());
+    Configure(box, prompt, title, icon, buttons);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return MessageResult::Yes;

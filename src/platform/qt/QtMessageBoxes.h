@@ -2,6 +2,8 @@
 
 #include "platform/MessageBoxes.h"
 
+class QMessageBox;
+
 namespace tagsmith {
 
 // Modal message boxes over the active window. A Yes/No question defaults to No, a
@@ -10,6 +12,10 @@ class QtMessageBoxes : public MessageBoxes {
 public:
     MessageResult Show(const std::string& prompt, const std::string& title, MessageIcon icon,
                        MessageButtons buttons) override;
+
+    // Prepares the box as Show shows it.
+    static void Configure(QMessageBox& box, const std::string& prompt, const std::string& title,
+                          MessageIcon icon, MessageButtons buttons);
 };
 
 }  // namespace tagsmith
