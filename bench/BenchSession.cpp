@@ -1,0 +1,32 @@
+#include "BenchSession.h"
+
+#include <sstream>
+
+#include "core/text/FileUtilities.h"
+#include "platform/console/ConsoleMessageBoxes.h"
+
+namespace tagsmith::bench {
+
+BenchSession::BenchSession() {
+    commonWords.LoadAllCommonWords(ProgramDataFolder());
+    if (!commonWords.IsLoaded(settings.cboLanguage)) settings.chkIgnoreCommonWords = false;
+    ignoreList.Rebuild("");
+}
+
+bool BenchSession::Process(const std::string& fileName, bool generate, std::string& report) {
+    std::ostringstream refusals;
+    ConsoleMessageBoxes messages(refusals);
+    settings.txbInputFile = fileName;
+    session.ScanIsCurrent = false;
+    const ScanEnvironment environment{settings, commonWords, ignoreList, texts,
+                                      messages, output,      view,       events};
+    ProcessInputFile(generate, session, environment);
+    if (messages.ShownCount() > 0) {
+        report = refusals.str();
+        return false;
+    }
+    report = output.Text();
+    return true;
+}
+
+}  // namespace tagsmith::bench

@@ -1,0 +1,96 @@
+// tagsmith_window_bench DOCUMENT: how long the window takes to show the result of Generate and
+// List words for a document, against the same scan without a window (as the command-line tool
+// makes it), in one process. Runs on the offscreen platform unless another is set.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "core/settings/MainWindowLogic.h"
+#include "core/text/FileUtilities.h"
+#include "gui/MainWindow.h"
+#include "platform/console/ConsoleMessageBoxes.h"
+#include "platform/console/NoPendingEvents.h"
+#include "platform/console/StringOutputBox.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtFileDialog.h"
+#include "platform/qt/QtPendingEvents.h"
+#include "platform/qt/QtShell.h"
+
+namespace {
+
+using namespace tagsmith;
+
+// The scan and report without a window, in seconds.
+double WithoutWindow(const std::string& document, bool generate) {
+    GeneratorSettings settings;
+    CommonWordLists commonWords;
+    commonWords.LoadAllCommonWords(ProgramDataFolder());
+    IgnoreList ignoreList;
+    ignoreList.Rebuild("");
+    ProgramText texts;
+    std::string message;
+    LoadProgramText(texts, ProgramDataFolder(), message);
+    ConsoleMessageBoxes messages(std::cerr);
+    StringOutputBox output;
+    ScanView view;
+    NoPendingEvents events;
+    ScanSession session;
+    settings.txbInputFile = document;
+    QElapsedTimer timer;
+    timer.start();
+    ProcessInputFile(generate, session,
+                     {settings, commonWords, ignoreList, texts, messages, output, view, events});
+    return static_cast<double>(timer.nsecsElapsed()) / 1e9;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: tagsmith_window_bench DOCUMENT\n";
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The window reads and writes its saved state: keep the user's out of it.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    QApplication application(argc, argv);
+    const std::string document = argv[1];
+
+    ConsoleMessageBoxes messages(std::cerr);
+    QtFileDialog fileDialog;
+    QtClipboard clipboard;
+    QtShell shell;
+    MainWindow window;
+    QtPendingEvents events([&window] { window.FlushOutput(); });
+    MainWindowLogic logic(window, {messages, fileDialog, clipboard, shell, events},
+                          ProgramDataFolder());
+    window.AttachEvents(logic);
+    if (!logic.Start()) return 1;
+    QApplication::processEvents();
+    logic.OnTextEdited(Control::txbInputFile, document);
+    logic.OnLostFocus(Control::txbInputFile);
+
+    std::printf("%-8s %10s %12s %7s %11s %13s\n", "command", "window", "no window", "ratio",
+                "event runs", "longest gap");
+    for (const bool generate : {true, false}) {
+        events.ResetStatistics();
+        QElapsedTimer timer;
+        timer.start();
+        // Each command scans again, as after a change of settings.
+        logic.OnListChanged(Control::cboBoldWeight, generate ? 3 : 4);
+        logic.OnClick(generate ? Control::cmdGenerateKeywordMetaTag : Control::cmdListWords);
+        QApplication::processEvents();
+        window.repaint();
+        const double shown = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+        const double plain = WithoutWindow(document, generate);
+        std::printf("%-8s %9.3fs %11.3fs %7.2f %11d %10lld ms\n", generate ? "generate" : "list",
+                    shown, plain, shown / plain, events.Runs(),
+                    static_cast<long long>(events.LongestGapMs()));
+    }
+    logic.OnClose();
+    return 0;
+}
