@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "LogicFixture.h"
-#include "core/editor/GetMetaTag.h"
 
 namespace tagsmith::test {
 namespace {
@@ -101,67 +100,6 @@ TEST_F(CommandsTest, QuitDuringAScanSavesAndStopsIt) {
     EXPECT_EQ(events.calls, 5);
     EXPECT_EQ(view.endCalls, 1);
     EXPECT_NE(ReadFileBytes(StatePath()).find(path), std::string::npos);
-}
-
-TEST_F(CommandsTest, CopyPutsTheTagAloneOnTheClipboard) {
-    StartWithPage();
-    Logic().OnClick(Control::cmdGenerateKeywordMetaTag);
-    Logic().OnClick(Control::cmdCopyToClipboard);
-    ASSERT_EQ(clipboard.texts.size(), 1u);
-    EXPECT_EQ(clipboard.texts[0], GetMetaTag(Output()));
-    EXPECT_TRUE(clipboard.texts[0].starts_with("<meta name=\"keywords\""));
-    EXPECT_TRUE(clipboard.texts[0].ends_with(">"));
-    EXPECT_EQ(clipboard.texts[0].find("Number of keywords"), std::string::npos);
-}
-
-TEST_F(CommandsTest, InsertWritesTheTagWithAndWithoutBackup) {
-    for (const bool backup : {false, true}) {
-        const std::string path = StartWithPage(backup ? "with.html" : "without.html");
-        if (backup) Logic().OnCheckChanged(Control::optInsertionWithBackup, true);
-        Logic().OnClick(Control::cmdGenerateKeywordMetaTag);
-        const std::string tag = GetMetaTag(Output());
-        Logic().OnClick(Control::cmdInsert);
-        ASSERT_FALSE(messages.shown.empty());
-        EXPECT_EQ(messages.shown[0].prompt, "Meta tag inserted successfully into document.");
-        EXPECT_EQ(messages.shown[0].title, "Insert meta tag into file");
-        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
-        EXPECT_NE(ReadFileBytes(path).find(tag + "\r\n"), std::string::npos);
-        const std::string backupPath = path.substr(0, path.rfind('.')) + ".bak.html";
-        EXPECT_EQ(std::filesystem::exists(backupPath), backup);
-        if (backup) {
-            EXPECT_EQ(ReadFileBytes(backupPath), kPage);
-        }
-        EXPECT_EQ(messages.shown.size(), backup ? 2u : 1u);
-        EXPECT_EQ(view.focus, Control::cmdGenerateKeywordMetaTag);
-    }
-}
-
-TEST_F(CommandsTest, InsertWithoutAScanIsRefused) {
-    const std::string path = StartWithPage();
-    view.SetText(Control::txbMetaTag, "<meta name=\"keywords\" content=\"a\">");
-    Logic().OnClick(Control::cmdInsert);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].prompt, "The keywords meta tag has not been generated.");
-    EXPECT_EQ(ReadFileBytes(path), kPage);
-}
-
-TEST_F(CommandsTest, ShowExistingReportsTheHeadTags) {
-    Started();
-    const std::string path =
-        Document("tags.htm",
-                 "<head>\r\n<title>Home</title>\r\n"
-                 "<meta name=\"keywords\" content=\"a, b\">\r\n</head>\r\n<p>x</p>\r\n");
-    Logic().OnTextEdited(Control::txbInputFile, "  " + path);
-    Logic().OnClick(Control::cmdShowExistingKeywordMetaTag);
-    EXPECT_EQ(Output(),
-              "TITLE: Home\r\n\r\nKEYWORDS meta tag: <meta name=\"keywords\" content=\"a, b\">"
-              "\r\n\r\n");
-    EXPECT_EQ(view.Text(Control::txbInputFile), path);
-
-    Logic().OnClick(Control::cmdClearInputFile);
-    Logic().OnClick(Control::cmdShowExistingKeywordMetaTag);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].prompt, "Input file not specified.");
 }
 
 }  // namespace

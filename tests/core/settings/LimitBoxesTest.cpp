@@ -79,10 +79,5 @@ TEST(LimitBoxesTest, BytesBoxAcceptsUpToThousandAndEmpty) {
     }
 }
 
-TEST(LimitBoxesTest, TheStrippedTextIsShownWhileTheMessageIsUp) {
-    EXPECT_EQ(CheckMaxKeywordsBox("1x01").stripped, "101");
-    EXPECT_EQ(CheckMaxBytesBox("2k000").stripped, "2000");
-}
-
 }  // namespace
 }  // namespace tagsmith

@@ -72,15 +72,6 @@ TEST_F(SavedStateTest, QuitSavesEverySettingAndTheNextStartRestoresIt) {
     EXPECT_EQ(view.Text(Control::txbBeginMetaTagWith), "red \"crisp\" apples");
 }
 
-TEST_F(SavedStateTest, ClosingTheWindowSavesOnceAndEnds) {
-    Started();
-    Logic().OnClose();
-    Logic().OnClose();
-    Logic().OnClick(Control::cmdQuit);
-    EXPECT_EQ(view.endCalls, 1);
-    EXPECT_EQ(ReadFileBytes(StatePath()), FormatStateFile(GeneratorSettings{}));
-}
-
 TEST_F(SavedStateTest, ARestoredPhpDocumentIsAlwaysBackedUp) {
     const std::string document = Document("shop.PHP", "<?php echo 1; ?>");
     GeneratorSettings saved;
@@ -153,15 +144,6 @@ TEST_F(SavedStateTest, AnUnreadableFileGivesTheDefaultsButKeepsALanguageAlreadyR
     }
 }
 
-TEST_F(SavedStateTest, AnyOtherNumberOnTheLastLineMeansWithoutBackup) {
-    GeneratorSettings saved;
-    saved.optInsertionWithBackup = true;
-    WriteState(WithLine(FormatStateFile(saved), 21, "7"));
-    Started();
-    EXPECT_FALSE(Logic().Settings().optInsertionWithBackup);
-    EXPECT_TRUE(view.IsChecked(Control::optInsertionWithoutBackup));
-}
-
 TEST_F(SavedStateTest, AFailedSaveReportsWhyAndLeavesThePreviousFileWhole) {
     GeneratorSettings saved;
     saved.txbBeginMetaTagWith = "previous";
@@ -180,25 +162,6 @@ TEST_F(SavedStateTest, AFailedSaveReportsWhyAndLeavesThePreviousFileWhole) {
               std::string("Error when attempting to save the state: ").size());
     EXPECT_EQ(ReadFileBytes(StatePath()), previous);
     EXPECT_EQ(view.endCalls, 1);
-}
-
-TEST_F(SavedStateTest, TheStatePathIsNamedAfterTheProgramTextsUnderTheConfigFolder) {
-    const TemporaryFolder config;
-    const char* old = std::getenv("XDG_CONFIG_HOME");
-    const std::string previous = old == nullptr ? "" : old;
-    setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
-    StateFile state;
-    ProgramText texts;
-    std::string failure;
-    ASSERT_TRUE(LoadProgramText(texts, DataFolder(), failure));
-    state.SetStatePath(texts);
-    EXPECT_EQ(state.Path(), (config.Path() / "tagsmith" / "tagsmith.usr").string());
-    EXPECT_TRUE(std::filesystem::is_directory(config.Path() / "tagsmith"));
-    if (old == nullptr) {
-        unsetenv("XDG_CONFIG_HOME");
-    } else {
-        setenv("XDG_CONFIG_HOME", previous.c_str(), 1);
-    }
 }
 
 }  // namespace

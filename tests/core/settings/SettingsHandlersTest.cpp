@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "LogicFixture.h"
-#include "core/settings/SettingFields.h"
 
 namespace tagsmith::test {
 namespace {
@@ -45,14 +44,6 @@ TEST_F(SettingsHandlersTest, GermanLowerCaseAsksAndOnlyYesKeepsItOff) {
         EXPECT_EQ(Logic().Settings().chkPreserveCase, !c.keptOff);
         EXPECT_EQ(view.IsChecked(Control::chkPreserveCase), !c.keptOff);
     }
-}
-
-TEST_F(SettingsHandlersTest, OtherLanguagesSwitchLowerCaseWithoutAsking) {
-    Started();
-    Logic().OnListChanged(Control::cboLanguage, kFrenchPosition);
-    Logic().OnCheckChanged(Control::chkPreserveCase, false);
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_FALSE(Logic().Settings().chkPreserveCase);
 }
 
 TEST_F(SettingsHandlersTest, SettingsOfTheScanDropAFinishedScanOthersKeepIt) {
@@ -140,40 +131,6 @@ TEST_F(SettingsHandlersTest, RestoreDefaultsKeepsTextsLanguageAndWindowSize) {
     EXPECT_EQ(view.focus, Control::cmdGenerateKeywordMetaTag);
 }
 
-TEST_F(SettingsHandlersTest, LeavingTheLimitBoxesChecksThemWithTheirMessages) {
-    struct Case {
-        Control box;
-        std::string typed;
-        std::string kept;
-        bool message;
-    };
-    const Case cases[] = {
-        {Control::txbMaxNumKeywordsInMetaTag, "abc", "50", false},
-        {Control::txbMaxNumKeywordsInMetaTag, "7x", "7", false},
-        {Control::txbMaxNumKeywordsInMetaTag, "+80", "+80", false},
-        {Control::txbMaxNumKeywordsInMetaTag, "4", "50", true},
-        {Control::txbMaxNumKeywordsInMetaTag, "101", "50", true},
-        {Control::txbMaxNumBytesInMetaTag, "2000", "500", true},
-        {Control::txbMaxNumBytesInMetaTag, "0", "0", false},
-        {Control::txbMaxNumBytesInMetaTag, "", "", false},
-    };
-    for (const Case& c : cases) {
-        Started();
-        view.focus = Control::cmdListWords;
-        Logic().OnTextEdited(c.box, c.typed);
-        Logic().OnLostFocus(c.box);
-        EXPECT_EQ(view.Text(c.box), c.kept) << c.typed;
-        EXPECT_EQ(*TextField(Logic().Settings(), c.box), c.kept) << c.typed;
-        EXPECT_EQ(messages.shown.size(), c.message ? 1u : 0u) << c.typed;
-        if (c.message) {
-            EXPECT_EQ(view.focus, c.box) << c.typed;
-            EXPECT_TRUE(view.caretAtEnd[c.box]) << c.typed;
-        } else {
-            EXPECT_EQ(view.focus, Control::cmdListWords) << c.typed;
-        }
-    }
-}
-
 TEST_F(SettingsHandlersTest, AnotherLanguageWithoutItsFileSwitchesCommonWordsOff) {
     Started();
     Logic().OnListChanged(Control::cboLanguage, kAnotherLanguagePosition);
@@ -206,15 +163,6 @@ TEST_F(SettingsHandlersTest, ChangingTheLanguageAlwaysScansAgain) {
     ASSERT_TRUE(Logic().Session().ScanIsCurrent);
     Logic().OnListChanged(Control::cboLanguage, kAnotherLanguagePosition);
     EXPECT_FALSE(Logic().Session().ScanIsCurrent);
-}
-
-TEST_F(SettingsHandlersTest, WordsToIgnoreAreNormalisedWhenTheBoxIsLeft) {
-    Started();
-    Logic().OnTextEdited(Control::txbWordsToIgnore, " Foo, ,bar ");
-    EXPECT_EQ(Logic().Ignored().Text(), "");
-    Logic().OnLostFocus(Control::txbWordsToIgnore);
-    EXPECT_EQ(view.Text(Control::txbWordsToIgnore), "foo,bar");
-    EXPECT_EQ(Logic().Ignored().Text(), "foo,bar,");
 }
 
 }  // namespace

@@ -12,34 +12,6 @@ TEST(StateFileFormatTest, DefaultsGiveTheDocumentedTwentyOneLines) {
               "1\n1\n1\n0\n4\n1\n1\n1\n1\n8\n5\n4\n2\n2\n0\n0\n");
 }
 
-TEST(StateFileFormatTest, EveryLineCarriesItsOwnControlsValue) {
-    GeneratorSettings settings;
-    settings.txbInputFile = "/home/u/a.htm";
-    settings.txbBeginMetaTagWith = "red apples";
-    settings.txbWordsToIgnore = "foo,bar";
-    settings.txbMaxNumKeywordsInMetaTag = "+80";
-    settings.txbMaxNumBytesInMetaTag = "";
-    settings.cboShortWordSize = 3;
-    settings.cboThresholdFrequency = 0;
-    settings.cboTableWeight = 9;
-    settings.cboExistingKeywordsWeight = 7;
-    settings.cboBoldWeight = 6;
-    settings.chkIgnoreShortWords = false;
-    settings.chkIgnoreCommonWords = false;
-    settings.chkPreserveCase = false;
-    settings.chkSpaceAfterComma = false;
-    settings.cboTitleWeight = 2;
-    settings.cboDescriptionWeight = 3;
-    settings.cboItalicWeight = 8;
-    settings.cboDivWeight = 0;
-    settings.cboSpanWeight = 5;
-    settings.cboLanguage = 6;
-    settings.optInsertionWithBackup = true;
-    EXPECT_EQ(FormatStateFile(settings),
-              "\"/home/u/a.htm\"\n\"red apples\"\n\"foo,bar\"\n\"+80\"\n\"\"\n"
-              "3\n0\n9\n7\n6\n0\n0\n0\n0\n2\n3\n8\n0\n5\n6\n1\n");
-}
-
 TEST(StateFileFormatTest, TextValuesRoundTripWithQuotesDoubled) {
     const std::string texts[] = {"", "plain", "say \"hi\"", "\"", "a\"\"b", "ünïcödé €"};
     for (const std::string& text : texts) {

@@ -81,24 +81,6 @@ TEST_F(WindowBehaviourTest, InputFileOpensTheDialogAndTakesTheChosenDocument) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(WindowBehaviourTest, ACancelledDialogChangesNothing) {
-    Started();
-    view.SetText(Control::txbMetaTag, "kept");
-    Logic().OnClick(Control::cmdInputFile);
-    EXPECT_EQ(fileDialog.calls, 1);
-    EXPECT_EQ(Output(), "kept");
-    EXPECT_EQ(view.Text(Control::txbInputFile), "");
-}
-
-TEST_F(WindowBehaviourTest, AChosenNameOfAnotherKindIsRefusedButStays) {
-    Started();
-    const std::string name = Document("notes.txt", "words");
-    Choose(name);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::None);
-    EXPECT_EQ(view.Text(Control::txbInputFile), name);
-}
-
 TEST_F(WindowBehaviourTest, LeavingTheInputBoxTrimsAndChecksButKeepsTheBackupOptions) {
     Started();
     const std::string php = Document("shop.PHP", "<?php ?>");
