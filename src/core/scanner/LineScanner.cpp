@@ -24,10 +24,11 @@ bool AtEndOfLine(const ScanState& state) {
 // A TABLE, DIV or SPAN tag at the position: counted when the block is weighed, skipped with its
 // whole block when its weight is 0. Returns false when a skipped block goes on past this line.
 bool FollowBlockTag(ScanState& state, const GeneratorSettings& settings, BlockKind kind) {
-    // Both tags start with "<".
-    if (state.Position >= state.CurrentLine.size() || state.CurrentLine[state.Position] != '<') {
-        return true;
-    }
+    // Both tags start with "<" and go on with "/" or the first letter of the block's name.
+    const std::string& line = state.CurrentLine;
+    if (state.Position + 1 >= line.size() || line[state.Position] != '<') return true;
+    const char next = FoldCase(line[state.Position + 1]);
+    if (next != '/' && next != 't' && next != 'd' && next != 's') return true;
     const BlockTags tags = TagsOf(kind);
     const bool weighed = WeightPositionOf(settings, kind) >= 1;
     std::int32_t& depth = DepthOf(state, kind);

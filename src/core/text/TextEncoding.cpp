@@ -176,9 +176,19 @@ void DecodeToWindows1252InPlace(std::string& bytes, TextEncoding encoding) {
     std::size_t pos = 0;
     const std::string_view utf8(bytes);
     while (pos < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[pos]);
-        if (lead < 0x80) {
-            bytes[written++] = utf8[pos++];
+        // A run of ASCII stays as it is: moved whole once the text has shrunk before it.
+        std::size_t run = pos;
+        while (run + 8 <= utf8.size()) {
+            std::uint64_t eight = 0;
+            std::memcpy(&eight, utf8.data() + run, sizeof eight);
+            if ((eight & 0x8080808080808080ULL) != 0) break;
+            run += 8;
+        }
+        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80) ++run;
+        if (run > pos) {
+            if (written != pos) std::memmove(bytes.data() + written, utf8.data() + pos, run - pos);
+            written += run - pos;
+            pos = run;
             continue;
         }
         char32_t codePoint = 0;

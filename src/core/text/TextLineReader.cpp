@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 
 #include "core/text/TextEncoding.h"
@@ -23,14 +24,25 @@ void TextLineReader::Close() {
     m_buffer.clear();
     m_pos = 0;
     m_size = 0;
+    m_nextLf = kUnknown;
+    m_nextCr = kUnknown;
     m_eof = false;
     m_failed = false;
+}
+
+std::size_t TextLineReader::NextOf(char c) const {
+    const void* found = std::memchr(m_buffer.data() + m_pos, c, m_size - m_pos);
+    return found == nullptr
+               ? m_size
+               : static_cast<std::size_t>(static_cast<const char*>(found) - m_buffer.data());
 }
 
 bool TextLineReader::Fill() {
     if (m_pos < m_size) return true;
     m_pos = 0;
     m_size = 0;
+    m_nextLf = kUnknown;
+    m_nextCr = kUnknown;
     if (m_eof || m_failed || !m_file.is_open()) return false;
     if (m_buffer.size() != m_bufferSize) m_buffer.resize(m_bufferSize);
     m_file.read(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
@@ -61,8 +73,9 @@ bool TextLineReader::ReadLine(std::string& line, LineEnd* end) {
         gotAny = true;
         const char* const begin = m_buffer.data() + m_pos;
         const char* const stop = m_buffer.data() + m_size;
-        const char* const found =
-            std::find_if(begin, stop, [](char c) { return c == '\n' || c == '\r'; });
+        if (m_nextLf == kUnknown || m_nextLf < m_pos) m_nextLf = NextOf('\n');
+        if (m_nextCr == kUnknown || m_nextCr < m_pos) m_nextCr = NextOf('\r');
+        const char* const found = m_buffer.data() + std::min(m_nextLf, m_nextCr);
         line.append(begin, found);
         m_pos += static_cast<std::size_t>(found - begin);
         if (found == stop) continue;

@@ -30,12 +30,18 @@ public:
 
 private:
     bool Fill();
+    std::size_t NextOf(char c) const;
 
     std::ifstream m_file;
     std::size_t m_bufferSize = kDefaultBufferSize;
     std::vector<char> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_size = 0;
+    // The next LF and CR at or after m_pos in the buffer (m_size when none), each searched again
+    // only once passed, so that a buffer is searched once whatever its line ends.
+    static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
+    std::size_t m_nextLf = kUnknown;
+    std::size_t m_nextCr = kUnknown;
     bool m_eof = false;
     bool m_failed = false;
 };
