@@ -49,11 +49,12 @@ bool AcceptWord(const std::string& word, const GeneratorSettings& settings,
     }
     if (word.size() > kMaxWordLength) return false;
     if (IsOneRepeatedCharacter(lower)) return false;
-    if (ignoreList.Contains(word)) return false;
+    if (ignoreList.ContainsLower(lower)) return false;
     if (IsRomanNumeral(lower)) return false;
     if (HasNoVowel(word)) return false;
     if (settings.cboLanguage == kEnglishPosition && IsNegatedAuxiliaryStem(word)) return false;
-    if (settings.chkIgnoreCommonWords && commonWords.IsCommonWord(word, settings.cboLanguage)) {
+    if (settings.chkIgnoreCommonWords &&
+        commonWords.IsCommonLowerWord(lower, settings.cboLanguage)) {
         return false;
     }
     return !HasDroppedSuffix(lower);

@@ -74,7 +74,13 @@ bool CommonWordLists::IsLoaded(int language) const {
 
 bool CommonWordLists::IsCommonWord(const std::string& word, int language) const {
     if (!IsLanguage(language)) return false;
-    return m_lookup[static_cast<std::size_t>(language)].contains(FoldCase(word));
+    return IsCommonLowerWord(FoldCase(word), language);
+}
+
+bool CommonWordLists::IsCommonLowerWord(std::string_view lowerWord, int language) const {
+    if (!IsLanguage(language)) return false;
+    const auto& lookup = m_lookup[static_cast<std::size_t>(language)];
+    return lookup.find(lowerWord) != lookup.end();
 }
 
 const std::vector<std::string>& CommonWordLists::Words(int language) const {

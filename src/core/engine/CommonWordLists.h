@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -24,6 +25,8 @@ public:
     void LoadCommonWords(int language, const std::filesystem::path& file);
     bool IsLoaded(int language) const;
     bool IsCommonWord(const std::string& word, int language) const;
+    // The same for a word already in lower case (FoldCase).
+    bool IsCommonLowerWord(std::string_view lowerWord, int language) const;
     const std::vector<std::string>& Words(int language) const;
     static std::filesystem::path FilePath(const std::filesystem::path& folder, int language);
 

@@ -29,10 +29,13 @@ std::string IgnoreList::Rebuild(const std::string& boxText) {
 }
 
 bool IgnoreList::Contains(const std::string& word) const {
-    if (word.empty()) return false;
+    return ContainsLower(FoldCase(word));
+}
+
+bool IgnoreList::ContainsLower(std::string_view lower) const {
+    if (lower.empty()) return false;
     // The list with a comma put in front holds "," + word + ",": the word stands at the start
     // of the list or after a comma, and a comma follows it.
-    const std::string lower = FoldCase(word);
     for (std::size_t at = m_list.find(lower); at != std::string::npos;
          at = m_list.find(lower, at + 1)) {
         const std::size_t end = at + lower.size();

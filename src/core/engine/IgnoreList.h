@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tagsmith {
 
@@ -12,6 +13,8 @@ public:
     std::string Rebuild(const std::string& boxText);
     // True when the lower-case form of the cp1252 word is a whole entry of the list.
     bool Contains(const std::string& word) const;
+    // The same for a word already in lower case (FoldCase).
+    bool ContainsLower(std::string_view lowerWord) const;
     // The list as stored (cp1252), for tests.
     const std::string& Text() const { return m_list; }
 
