@@ -29,53 +29,69 @@ std::size_t FoldedStartWithoutSpaces(std::string_view line, std::size_t end,
     return pos;
 }
 
-// True when the folded line holds `text` ending at `end` (spaces count).
-bool FoldedEndsAt(std::string_view line, std::size_t end, std::string_view text) {
-    if (end + 1 < text.size()) return false;
-    const std::size_t first = end + 1 - text.size();
-    for (std::size_t k = 0; k < text.size(); ++k) {
-        if (FoldCase(line[first + k]) != text[k]) return false;
+// Where the folded line holds `text` for the last time (spaces count); npos when nowhere.
+std::size_t LastFolded(std::string_view line, std::string_view text) {
+    if (text.size() > line.size()) return std::string_view::npos;
+    for (std::size_t start = line.size() - text.size() + 1; start-- > 0;) {
+        std::size_t k = 0;
+        while (k < text.size() && FoldCase(line[start + k]) == text[k]) ++k;
+        if (k == text.size()) return start;
     }
-    return true;
+    return std::string_view::npos;
 }
 
 }  // namespace
 
-void LineLookAhead::Know(std::string_view line) {
-    if (!m_known || line.data() != m_data || line.size() != m_size) Learn(line);
+void LineLookAhead::Know(std::string_view line, Fact fact) {
+    if (line.data() != m_data || line.size() != m_size) {
+        m_known = 0;
+        m_data = line.data();
+        m_size = line.size();
+    }
+    if ((m_known & fact) != 0) return;
+    m_known |= fact;
+    switch (fact) {
+        case kPhpFacts:
+            m_lastPhpOpener = line.rfind("<?");
+            m_lastPhpCloser = line.rfind("?>");
+            break;
+        case kNameFacts:
+            LearnNames(line);
+            break;
+        case kContentFacts:
+            m_lastContent = line.rfind(kContent);
+            m_lastFoldedContent = LastFolded(line, kContent);
+            break;
+        case kFontFacts:
+            LearnFont(line);
+            break;
+    }
 }
 
-void LineLookAhead::Learn(std::string_view line) {
-    m_known = true;
-    m_data = line.data();
-    m_size = line.size();
+void LineLookAhead::LearnNames(std::string_view line) {
     m_descriptionName = {};
     m_keywordsName = {};
+    // Both texts end with a double quote.
+    for (std::size_t pos = line.find('"'); pos != kNotFound; pos = line.find('"', pos + 1)) {
+        const std::size_t description = FoldedStartWithoutSpaces(line, pos, kDescriptionName);
+        if (description != kNotFound) m_descriptionName.last = description;
+        const std::size_t keywords = FoldedStartWithoutSpaces(line, pos, kKeywordsName);
+        if (keywords != kNotFound) m_keywordsName.last = keywords;
+    }
+}
+
+void LineLookAhead::LearnFont(std::string_view line) {
     m_sizeWord = {};
     m_fontWord = {};
-    m_lastPhpOpener = line.rfind("<?");
-    m_lastPhpCloser = line.rfind("?>");
-    m_lastContent = line.rfind(kContent);
-    m_lastFoldedContent = kNotFound;
-    m_lastFoldedSize = kNotFound;
-
-    const auto record = [](Starts& starts, std::size_t start, bool keepAll) {
-        if (start == kNotFound) return;
-        starts.last = start;
-        if (keepAll) starts.all.push_back(start);
-    };
-    // Every text sought ends in '"', 'e' or 't': only there is a closer look needed.
+    m_lastFoldedSize = LastFolded(line, kSize);
     for (std::size_t pos = 0; pos < line.size(); ++pos) {
         const char folded = FoldCase(line[pos]);
-        if (folded == '"') {
-            record(m_descriptionName, FoldedStartWithoutSpaces(line, pos, kDescriptionName), false);
-            record(m_keywordsName, FoldedStartWithoutSpaces(line, pos, kKeywordsName), false);
-        } else if (folded == 'e') {
-            record(m_sizeWord, FoldedStartWithoutSpaces(line, pos, kSize), true);
-            if (FoldedEndsAt(line, pos, kSize)) m_lastFoldedSize = pos + 1 - kSize.size();
+        if (folded == 'e') {
+            const std::size_t size = FoldedStartWithoutSpaces(line, pos, kSize);
+            if (size != kNotFound) m_sizeWord.all.push_back(size);
         } else if (folded == 't') {
-            record(m_fontWord, FoldedStartWithoutSpaces(line, pos, kFont), true);
-            if (FoldedEndsAt(line, pos, kContent)) m_lastFoldedContent = pos + 1 - kContent.size();
+            const std::size_t font = FoldedStartWithoutSpaces(line, pos, kFont);
+            if (font != kNotFound) m_fontWord.all.push_back(font);
         }
     }
 }
@@ -86,46 +102,46 @@ std::size_t LineLookAhead::FirstFrom(const Starts& starts, std::size_t pos) {
 }
 
 MetaName LineLookAhead::MetaNameInRest(std::string_view line, std::size_t pos) {
-    Know(line);
+    Know(line, kNameFacts);
     if (AtOrAfter(m_descriptionName.last, pos)) return MetaName::Description;
     if (AtOrAfter(m_keywordsName.last, pos)) return MetaName::Keywords;
     return MetaName::Other;
 }
 
 bool LineLookAhead::FontSizeBeforeNextFont(std::string_view line, std::size_t pos) {
-    Know(line);
+    Know(line, kFontFacts);
     const std::size_t size = FirstFrom(m_sizeWord, pos);
     const std::size_t font = FirstFrom(m_fontWord, pos);
     return size != kNotFound && font != kNotFound && size < font;
 }
 
 bool LineLookAhead::PhpOpenerAhead(std::string_view line, std::size_t pos) {
-    Know(line);
+    Know(line, kPhpFacts);
     return pos < line.size() && AtOrAfter(m_lastPhpOpener, pos);
 }
 
 std::size_t LineLookAhead::FindPhpOpener(std::string_view line, std::size_t pos) {
-    Know(line);
+    Know(line, kPhpFacts);
     return AtOrAfter(m_lastPhpOpener, pos) ? line.find("<?", pos) : kNotFound;
 }
 
 std::size_t LineLookAhead::FindPhpCloser(std::string_view line, std::size_t pos) {
-    Know(line);
+    Know(line, kPhpFacts);
     return AtOrAfter(m_lastPhpCloser, pos) ? line.find("?>", pos) : kNotFound;
 }
 
 std::size_t LineLookAhead::FindContent(std::string_view line, std::size_t pos) {
-    Know(line);
+    Know(line, kContentFacts);
     return AtOrAfter(m_lastContent, pos) ? line.find(kContent, pos) : kNotFound;
 }
 
 std::size_t LineLookAhead::FindContentIgnoringCase(std::string_view line, std::size_t pos) {
-    Know(line);
+    Know(line, kContentFacts);
     return AtOrAfter(m_lastFoldedContent, pos) ? FindIgnoringCase(line, pos, kContent) : kNotFound;
 }
 
 std::size_t LineLookAhead::FindSizeIgnoringCase(std::string_view line, std::size_t pos) {
-    Know(line);
+    Know(line, kFontFacts);
     return AtOrAfter(m_lastFoldedSize, pos) ? FindIgnoringCase(line, pos, kSize) : kNotFound;
 }
 

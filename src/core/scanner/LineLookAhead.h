@@ -9,8 +9,8 @@
 namespace tagsmith {
 
 // The look-aheads that META and FONT tags (and undecoded entities) make over the rest of the
-// current line, answered from facts gathered in one pass over the line the first time one is
-// asked. A minified page is one line of megabytes with a META or FONT tag every few kilobytes;
+// current line, answered from facts gathered in one pass over the line the first time they are
+// asked for. A minified page is one line of megabytes with a META or FONT tag every few kilobytes;
 // searching the whole rest of the line again from every tag would make the scan quadratic.
 // The answers are those of the plain searches (RestOfLineLookAhead.h, std::string::find).
 //
@@ -21,7 +21,7 @@ public:
     static constexpr std::size_t kNotFound = std::string_view::npos;
 
     void Forget() {
-        m_known = false;
+        m_known = 0;
         m_stopFrom = kNotFound;
     }
 
@@ -48,17 +48,21 @@ private:
         std::size_t last = kNotFound;
         std::vector<std::size_t> all;  // ascending; kept only where the first one is asked for
     };
+    // The kinds of facts, each gathered when first asked for: most lines need none, a page's
+    // META tags need only the names.
+    enum Fact : unsigned { kPhpFacts = 1, kNameFacts = 2, kContentFacts = 4, kFontFacts = 8 };
 
-    // Gathers the facts unless they are those of this line already.
-    void Know(std::string_view line);
-    void Learn(std::string_view line);
+    // Makes sure the facts of the kind are those of this line.
+    void Know(std::string_view line, Fact fact);
+    void LearnNames(std::string_view line);
+    void LearnFont(std::string_view line);
     // The first start at or after pos, kNotFound when none.
     static std::size_t FirstFrom(const Starts& starts, std::size_t pos);
     static bool AtOrAfter(std::size_t found, std::size_t pos) {
         return found != kNotFound && found >= pos;
     }
 
-    bool m_known = false;
+    unsigned m_known = 0;  // the Facts gathered for the line below
     const char* m_data = nullptr;
     std::size_t m_size = 0;
     Starts m_descriptionName;  // name="description", spaces left out, case folded

@@ -77,18 +77,19 @@ std::size_t FindAnyOf(std::string_view text, std::size_t start, std::string_view
         return pos;
     }
     if (set.size() == 2) {
-        // Two fast searches: the first character, then the second before it.
-        if (start >= text.size()) return text.size();
-        const std::size_t a = text.find(set[0], start);
-        const std::size_t end = a == npos ? text.size() : a;
-        const std::size_t b = text.substr(0, end).find(set[1], start);
-        if (b != npos && set[1] != set[0]) {
-            if (index != nullptr) *index = 1;
-            return b;
+        // Two fast searches a stretch at a time, so that a far first character is not sought
+        // beyond a near second one.
+        constexpr std::size_t kStretch = 256;
+        for (std::size_t from = start; from < text.size(); from += kStretch) {
+            const std::string_view stretch = text.substr(from, kStretch);
+            const std::size_t a = stretch.find(set[0]);
+            const std::size_t b = stretch.find(set[1]);
+            if (a == npos && b == npos) continue;
+            const bool first = b == npos || (a != npos && a <= b);
+            if (index != nullptr) *index = first ? 0 : 1;
+            return from + (first ? a : b);
         }
-        if (a == npos) return text.size();
-        if (index != nullptr) *index = 0;
-        return a;
+        return text.size();
     }
     for (std::size_t pos = start; pos < text.size(); ++pos) {
         const std::size_t place = set.find(text[pos]);
