@@ -8,15 +8,17 @@
 namespace tagsmith {
 namespace {
 
-using test::TemporaryFolder;
-
-TEST(FileClassifierTest, ClassifiesBytesAndLineEnds) {
-    struct Case {
+TEST(FileClassifierTest, ClassifiesBytesLineEndsAndEncodingInOnePass) {
+    constexpr TextEncoding kUtf8 = TextEncoding::Utf8;
+    constexpr TextEncoding kCp1252 = TextEncoding::Windows1252;
+    const std::string kBom = "\xEF\xBB\xBF";
+    const struct {
         const char* name;
         std::string bytes;
         std::int64_t result;
-    };
-    const Case cases[] = {
+        TextEncoding encoding = kUtf8;  // compared for text only
+        bool bom = false;
+    } cases[] = {
         {"crlf", "a\r\nb\r\n", FileTextClass::kCrLf},
         {"no line end", "just text", FileTextClass::kCrLf},
         {"lf", "a\nb\n", FileTextClass::kLf},
@@ -28,47 +30,24 @@ TEST(FileClassifierTest, ClassifiesBytesAndLineEnds) {
         {"escape", "\x1B", -1},
         {"substitute at 40", std::string(39, 'x') + "\x1A" + "rest", -40},
         {"late in a second block", std::string(20000, 'x') + "\x01", -20001},
+        {"utf-8", "caf\xC3\xA9", FileTextClass::kCrLf},
+        {"utf-8 with bom", kBom + "caf\xC3\xA9", FileTextClass::kCrLf, kUtf8, true},
+        {"windows-1252", "caf\xE9", FileTextClass::kCrLf, kCp1252},
+        {"bom then windows-1252", kBom + "caf\xE9", FileTextClass::kCrLf, kCp1252, true},
+        {"sequence across blocks", std::string(16383, 'x') + "\xC3\xA9", FileTextClass::kCrLf},
+        {"truncated sequence at the end", "caf\xC3", FileTextClass::kCrLf, kCp1252},
     };
-    TemporaryFolder folder;
-    for (const Case& c : cases) {
-        const auto path = folder.WriteFile("file.html", c.bytes);
-        EXPECT_EQ(ClassifyFileText(path.string()).result, c.result) << c.name;
-    }
-    EXPECT_EQ(ClassifyFileText("").result, FileTextClass::kMissing);
-    EXPECT_EQ(ClassifyFileText((folder.Path() / "none.html").string()).result,
-              FileTextClass::kMissing);
-    EXPECT_EQ(ClassifyFileText(folder.Path().string()).result, FileTextClass::kMissing);
-}
-
-TEST(FileClassifierTest, DecidesTheEncodingInTheSamePass) {
-    struct Case {
-        const char* name;
-        std::string bytes;
-        TextEncoding encoding;
-        bool bom;
-    };
-    const Case cases[] = {
-        {"ascii", "plain", TextEncoding::Utf8, false},
-        {"utf-8", "caf\xC3\xA9", TextEncoding::Utf8, false},
-        {"utf-8 with bom",
-         "\xEF\xBB\xBF"
-         "caf\xC3\xA9",
-         TextEncoding::Utf8, true},
-        {"windows-1252", "caf\xE9", TextEncoding::Windows1252, false},
-        {"bom then windows-1252",
-         "\xEF\xBB\xBF"
-         "caf\xE9",
-         TextEncoding::Windows1252, true},
-        {"sequence across blocks", std::string(16383, 'x') + "\xC3\xA9", TextEncoding::Utf8, false},
-        {"truncated sequence at the end", "caf\xC3", TextEncoding::Windows1252, false},
-    };
-    TemporaryFolder folder;
-    for (const Case& c : cases) {
-        const auto path = folder.WriteFile("file.html", c.bytes);
-        const FileTextClass found = ClassifyFileText(path.string());
-        EXPECT_TRUE(found.IsText()) << c.name;
+    test::TemporaryFolder folder;
+    for (const auto& c : cases) {
+        const FileTextClass found = ClassifyFileText(folder.WriteFile("f.html", c.bytes).string());
+        EXPECT_EQ(found.result, c.result) << c.name;
+        if (!found.IsText()) continue;
         EXPECT_EQ(found.encoding, c.encoding) << c.name;
         EXPECT_EQ(found.hasUtf8Bom, c.bom) << c.name;
+    }
+    for (const auto& missing :
+         {std::string(), (folder.Path() / "none.html").string(), folder.Path().string()}) {
+        EXPECT_EQ(ClassifyFileText(missing).result, FileTextClass::kMissing) << missing;
     }
 }
 

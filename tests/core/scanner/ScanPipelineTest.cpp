@@ -2,174 +2,168 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "PipelineHarness.h"
 #include "core/engine/MetaTagComposer.h"
 #include "core/engine/WordListReport.h"
 #include "core/scanner/InputValidation.h"
 #include "core/scanner/ScanPipeline.h"
+#include "fakes/FakeMessageBoxes.h"
+#include "fakes/FakePendingEvents.h"
+#include "fakes/FakeScanView.h"
+#include "fakes/TestSupport.h"
+#include "platform/console/StringOutputBox.h"
 
 namespace tagsmith {
 namespace {
 
-using test::PipelineHarness;
+namespace fs = std::filesystem;
 using Words = std::vector<std::string>;
 
-constexpr const char* kPage =
-    "<html><head><title>Garden tools</title></head>\r\n"
-    "<body><h1>Spades and rakes</h1>\r\n"
-    "<p>Our garden spades are forged; our rakes are light.</p>\r\n"
-    "</body></html>\r\n";
+// The pipeline with the window replaced by recording fakes. No common words and no threshold:
+// every word the other filters let through stays.
+struct Pipeline {
+    Pipeline() {
+        std::string message;
+        EXPECT_TRUE(LoadProgramText(texts, test::BinaryFolder(), message)) << message;
+        settings.chkIgnoreCommonWords = false;
+        settings.cboThresholdFrequency = 0;
+    }
+    ScanEnvironment Environment() {
+        return {settings, commonWords, ignoreList, texts, messages, output, view, events, startup};
+    }
+    // Runs the command, on a new document when a name is given.
+    void Run(bool generate, const std::string& name = "", const std::string& bytes = "") {
+        if (!name.empty()) {
+            settings.txbInputFile = folder.WriteFile(name, bytes).string();
+            session.ScanIsCurrent = false;
+        }
+        ProcessInputFile(generate, session, Environment());
+    }
+    Words TableWords() const {
+        Words words;
+        for (std::int32_t i = 1; i <= session.Table.WordCount(); ++i) {
+            words.push_back(session.Table.Entry(i).Word);
+        }
+        return words;
+    }
 
-struct RefusalCase {
-    const char* name;
-    const char* fileName;  // written in the folder unless empty; "-" for no file at all
-    std::string bytes;
-    std::string prompt;  // "text N" stands for program text N
-    std::string title;
-    MessageIcon icon;
+    test::TemporaryFolder folder;
+    ProgramText texts;
+    GeneratorSettings settings;
+    CommonWordLists commonWords;
+    IgnoreList ignoreList;
+    test::FakeMessageBoxes messages;
+    StringOutputBox output;
+    test::FakeScanView view;
+    test::FakePendingEvents events;
+    bool startup = true;  // start-up is complete
+    ScanSession session;
 };
 
-std::string Expand(const ProgramText& texts, const std::string& text) {
-    if (text.starts_with("text ")) return texts.GetText(std::stoi(text.substr(5)));
+struct RefusalCase {
+    std::string fileName;              // "" for a blank name
+    std::optional<std::string> bytes;  // nullopt: no such file
+    std::string prompt;                // "{N}" stands for program text N
+    std::string title;
+    MessageIcon icon = MessageIcon::Exclamation;
+};
+
+std::string Expand(const ProgramText& texts, std::string text) {
+    for (std::size_t at; (at = text.find('{')) != std::string::npos;) {
+        const std::size_t end = text.find('}', at);
+        text.replace(at, end + 1 - at, texts.GetText(std::stoi(text.substr(at + 1))));
+    }
     return text;
 }
 
-class ScanPipelineRefusalTest : public testing::TestWithParam<RefusalCase> {};
+const RefusalCase kRefusals[] = {
+    {"", std::nullopt, "{7}", "{8}"},
+    {"index", "x", kInvalidInputPrompt, kInvalidInputTitle},
+    {"web.site/index", "x", kInvalidInputPrompt, kInvalidInputTitle},
+    {"page.", "x", kInvalidInputPrompt, kInvalidInputTitle},
+    {"page.php5", "x", "{3}", "{4}", MessageIcon::None},
+    {"notes.txt", "x", "{3}", "{4}", MessageIcon::None},
+    {"missing.html", std::nullopt, "{5}", "{6}"},
+    {"locked.html", "alpha", "{23}", "{8}"},  // made unreadable
+    {"empty.htm", "", "{22}", "{21}"},
+    {"binary.html", std::string(39, 'x') + "\x1A" + "tail", "{24} 40\r\n{25}", "{26}"},
+};
 
-TEST_P(ScanPipelineRefusalTest, RefusesWithItsMessageAndChangesNothing) {
-    const RefusalCase& c = GetParam();
-    PipelineHarness run;
-    // A scan from before: the refusal must leave its table, box and state alone.
-    run.settings.txbInputFile = run.Write("before.html", "alpha beta");
-    run.Run(false);
-    run.session.ScanIsCurrent = false;
-    const Words wordsBefore = run.TableWords();
-    ASSERT_EQ(wordsBefore, (Words{"alpha", "beta"}));
-    run.output.SetText("previous report");
-    run.view.captionHistory.clear();
+TEST(ScanPipelineTest, RefusalsShowTheirMessageAndChangeNothing) {
+    for (const RefusalCase& c : kRefusals) {
+        SCOPED_TRACE(c.fileName);
+        const bool locked = c.fileName == "locked.html";
+        if (locked && geteuid() == 0) continue;  // root reads every file
+        Pipeline run;
+        run.Run(false, "before.html", "alpha beta");  // a scan whose results must stay
+        run.session.ScanIsCurrent = false;
+        run.output.SetText("previous report");
+        run.view.captionHistory.clear();
 
-    const std::string name = c.fileName;
-    if (name == "-") {
-        run.settings.txbInputFile = "   ";
-    } else if (c.bytes.empty() && name.starts_with("missing")) {
-        run.settings.txbInputFile = (run.folder.Path() / name).string();
-    } else {
-        run.settings.txbInputFile = run.Write(name, c.bytes);
+        const fs::path path = run.folder.Path() / c.fileName;
+        run.settings.txbInputFile = c.fileName.empty() ? "   " : path.string();
+        if (c.bytes) run.folder.WriteFile(c.fileName, *c.bytes);
+        if (locked) fs::permissions(path, fs::perms::none);
+        run.Run(false);
+
+        ASSERT_EQ(run.messages.shown.size(), 1u);
+        const auto& box = run.messages.shown[0];
+        EXPECT_EQ(box.prompt, Expand(run.texts, c.prompt));
+        EXPECT_EQ(box.title, Expand(run.texts, c.title));
+        EXPECT_EQ(box.icon, c.icon);
+        EXPECT_EQ(box.buttons, MessageButtons::Ok);
+        EXPECT_EQ(run.TableWords(), (Words{"alpha", "beta"}));
+        EXPECT_EQ(run.output.Text(), "previous report");
+        EXPECT_FALSE(run.session.ScanIsCurrent);
+        EXPECT_TRUE(run.view.captionHistory.empty());
     }
-    run.Run(false);
-
-    ASSERT_EQ(run.messages.shown.size(), 1u);
-    const auto& box = run.messages.shown[0];
-    const std::string expectedPrompt =
-        c.prompt == "not text at 40" ? run.texts.GetText(24) + " 40\r\n" + run.texts.GetText(25)
-                                     : Expand(run.texts, c.prompt);
-    EXPECT_EQ(box.prompt, expectedPrompt);
-    EXPECT_EQ(box.title, Expand(run.texts, c.title));
-    EXPECT_EQ(box.icon, c.icon);
-    EXPECT_EQ(box.buttons, MessageButtons::Ok);
-    EXPECT_EQ(run.TableWords(), wordsBefore);
-    EXPECT_EQ(run.output.Text(), "previous report");
-    EXPECT_FALSE(run.session.ScanIsCurrent);
-    EXPECT_TRUE(run.view.captionHistory.empty());
-    EXPECT_FALSE(box.prompt.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Refusals, ScanPipelineRefusalTest,
-    testing::Values(
-        RefusalCase{"EmptyName", "-", "", "text 7", "text 8", MessageIcon::Exclamation},
-        RefusalCase{"NoExtension", "index", "x", kInvalidInputPrompt, kInvalidInputTitle,
-                    MessageIcon::Exclamation},
-        RefusalCase{"DotOnlyInFolderName", "web.site/index", "x", kInvalidInputPrompt,
-                    kInvalidInputTitle, MessageIcon::Exclamation},
-        RefusalCase{"NameEndingInDot", "page.", "x", kInvalidInputPrompt, kInvalidInputTitle,
-                    MessageIcon::Exclamation},
-        RefusalCase{"WrongExtension", "page.php5", "x", "text 3", "text 4", MessageIcon::None},
-        RefusalCase{"TextExtension", "notes.txt", "x", "text 3", "text 4", MessageIcon::None},
-        RefusalCase{"Missing", "missing.html", "", "text 5", "text 6", MessageIcon::Exclamation},
-        RefusalCase{"ZeroLength", "empty.htm", "", "text 22", "text 21", MessageIcon::Exclamation},
-        RefusalCase{"NotText", "binary.html", std::string(39, 'x') + "\x1A" + "tail",
-                    "not text at 40", "text 26", MessageIcon::Exclamation}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
-
-TEST(ScanPipelineTest, UnreadableFileIsRefused) {
-    if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
-    PipelineHarness run;
-    run.settings.txbInputFile = run.Write("locked.html", "alpha");
-    std::filesystem::permissions(run.settings.txbInputFile, std::filesystem::perms::none);
-    run.Run(false);
-    ASSERT_EQ(run.messages.shown.size(), 1u);
-    EXPECT_EQ(run.messages.shown[0].prompt, run.texts.GetText(23));
-    EXPECT_EQ(run.messages.shown[0].title, run.texts.GetText(8));
-}
-
-TEST(ScanPipelineTest, AcceptedExtensions) {
-    for (const char* name : {"page.HTML", "page.htm", "page.shtml", "page.xhtml", "page.PHP"}) {
-        PipelineHarness run;
-        EXPECT_EQ(run.ScanWords(name, "alpha"), Words{"alpha"}) << name;
+TEST(ScanPipelineTest, AcceptedExtensionsAfterTheLastDotAndTheNameIsTrimmed) {
+    for (const char* name :
+         {"page.HTML", "page.htm", "page.shtml", "x.php.xhtml", "a.b.PhP", ".htm"}) {
+        Pipeline run;
+        const std::string path = run.folder.WriteFile(name, "alpha").string();
+        run.settings.txbInputFile = "  " + path + "  ";
+        run.Run(false);
+        EXPECT_EQ(run.settings.txbInputFile, path);
+        EXPECT_EQ(run.TableWords(), Words{"alpha"}) << name;
         EXPECT_TRUE(run.messages.shown.empty()) << name;
     }
 }
 
-TEST(ScanPipelineTest, InputFileNameIsTrimmed) {
-    PipelineHarness run;
-    const std::string path = run.Write("page.html", "alpha");
-    run.settings.txbInputFile = "  " + path + "  ";
-    run.Run(false);
-    EXPECT_EQ(run.settings.txbInputFile, path);
-    EXPECT_EQ(run.TableWords(), Words{"alpha"});
-}
-
-TEST(ScanPipelineTest, FullScanDrivesTheWindowAndReports) {
-    PipelineHarness run;
+TEST(ScanPipelineTest, ScanDrivesTheWindowAndIsReusedUntilASettingChanges) {
+    Pipeline run;
     run.settings.cboThresholdFrequency = 1;  // shows 2
-    run.settings.txbInputFile = run.Write("page.html", kPage);
-    run.Run(false);
-
+    run.Run(false, "page.html",
+            "<html><head><title>Garden tools</title></head>\r\n   \r\n\r\n"
+            "<body><h1>Spades and rakes</h1>\r\n"
+            "<p>Our garden spades are forged; our rakes are light.</p>\r\n</body></html>\r\n");
     EXPECT_TRUE(run.messages.shown.empty());
     EXPECT_EQ(run.view.captionHistory, (Words{"Stop", "List words"}));
     EXPECT_EQ(run.view.enableHistory, (std::vector<bool>{false, true}));
     EXPECT_EQ(run.view.placeFocusCalls, 1);
     EXPECT_TRUE(run.session.ScanIsCurrent);
-    const std::int32_t count = run.session.Table.WordCount();
-    EXPECT_GT(count, 0);
-    EXPECT_EQ(run.view.wordCountLabel,
-              "Number of words found satisfying above conditions: " + std::to_string(count));
-    EXPECT_EQ(run.view.labelHistory.front(), "Number of words found: 1");
-    EXPECT_EQ(run.output.Text(),
-              ListWords(run.session.Table, run.session.State.TotalWords, run.settings));
     EXPECT_EQ(run.session.State.TotalWords, 14);
     EXPECT_EQ(run.session.State.File, nullptr);
-
     // The threshold keeps the title words and the words seen twice ("forged" is dropped as a
-    // past form; "Spades" and "spades" are different words while the case is kept).
+    // past form; "Spades" and "spades" differ while the case is kept).
     EXPECT_EQ(run.TableWords(), (Words{"Garden", "tools", "rakes", "are"}));
-}
+    EXPECT_EQ(run.view.wordCountLabel, "Number of words found satisfying above conditions: 4");
+    const std::string listed = run.output.Text();
+    EXPECT_EQ(listed, ListWords(run.session.Table, 14, run.settings));
 
-TEST(ScanPipelineTest, GenerateComposesTheMetaTag) {
-    PipelineHarness run;
-    run.settings.txbInputFile = run.Write("page.html", kPage);
+    fs::remove(run.settings.txbInputFile);  // only the kept table can give the next reports
     run.Run(true);
     EXPECT_EQ(run.output.Text(), ComposeKeywordsMetaTag(run.session.Table, run.settings));
-    EXPECT_NE(run.output.Text().find("garden"), std::string::npos) << run.output.Text();
-}
-
-TEST(ScanPipelineTest, CurrentScanIsReusedWithoutReadingTheFile) {
-    PipelineHarness run;
-    run.settings.txbInputFile = run.Write("page.html", kPage);
-    run.Run(false);
-    const std::string listed = run.output.Text();
-    std::filesystem::remove(run.settings.txbInputFile);
-
-    run.Run(true);  // the file is gone: only the kept table can give this report
-    EXPECT_TRUE(run.messages.shown.empty());
-    EXPECT_NE(run.output.Text().find("garden"), std::string::npos) << run.output.Text();
     run.Run(false);
     EXPECT_EQ(run.output.Text(), listed);
-    EXPECT_EQ(run.view.captionHistory.size(), 2u);  // one scan only
+    EXPECT_TRUE(run.messages.shown.empty());
+    EXPECT_EQ(run.view.captionHistory.size(), 2u);
 
     run.session.ScanIsCurrent = false;  // a setting changed: the next command reads again
     run.Run(false);
@@ -178,26 +172,22 @@ TEST(ScanPipelineTest, CurrentScanIsReusedWithoutReadingTheFile) {
 }
 
 TEST(ScanPipelineTest, StopShowsHowManyWordsWereFound) {
-    struct Case {
-        int stopAfter;
-        std::string expectedEnd;
+    // The document, the pending-events call that answers "stop", the call at which the "Stop"
+    // handler sets the flag instead, and the output box.
+    const std::tuple<const char*, int, int, std::string> cases[] = {
+        {"one two\r\nthree\r\n", 2, 0, "one two \r\n\r\nStopped with 2 words identified."},
+        {"one two", 1, 0, "one \r\n\r\nStopped with 1 word identified."},
+        {"don't", 1, 0, "\r\n\r\nStopped with 0 words identified."},  // a candidate, no word
+        {"one two three", 0, 2, "one two \r\n\r\nStopped with 2 words identified."},
     };
-    const Case cases[] = {
-        {12, "\r\n\r\nStopped with 12 words identified."},
-        {1, "\r\n\r\nStopped with 1 word identified."},
-    };
-    const std::string document =
-        "apple banana cherry damson elder figure grape hazel iris juniper kiwi lemon mango "
-        "nutmeg\r\nolive\r\n";
-    for (const Case& c : cases) {
-        PipelineHarness run;
-        run.events.stopAfter = c.stopAfter;
-        run.settings.txbInputFile = run.Write("fruit.html", document);
-        run.Run(false);
-        const std::string text = run.output.Text();
-        ASSERT_TRUE(text.ends_with(c.expectedEnd)) << text;
-        EXPECT_TRUE(text.starts_with("apple ")) << text;
-        EXPECT_EQ(run.session.Table.WordCount(), c.stopAfter);
+    for (const auto& [document, stopAfter, clickAt, output] : cases) {
+        Pipeline run;
+        run.events.stopAfter = stopAfter;
+        run.events.onCall = [&run, clickAt](int call) {
+            if (call == clickAt) run.session.State.StopRequested = true;
+        };
+        run.Run(false, "page.html", document);
+        EXPECT_EQ(run.output.Text(), output);
         EXPECT_FALSE(run.session.ScanIsCurrent);
         EXPECT_EQ(run.view.wordCountLabel, "");
         EXPECT_EQ(run.view.listWordsCaption, "List words");
@@ -206,141 +196,28 @@ TEST(ScanPipelineTest, StopShowsHowManyWordsWereFound) {
     }
 }
 
-TEST(ScanPipelineTest, StopWithNoWordsSaysZeroWords) {
-    PipelineHarness run;
-    run.events.stopAfter = 1;
-    run.settings.txbInputFile = run.Write("page.html", "don't");  // a candidate, no word
-    run.Run(false);
-    EXPECT_EQ(run.output.Text(), "\r\n\r\nStopped with 0 words identified.");
-}
-
-TEST(ScanPipelineTest, StopRequestedFromTheWindowIsHonoured) {
-    PipelineHarness run;
-    run.events.onCall = [&run](int call) {
-        if (call == 3) run.session.State.StopRequested = true;  // the "Stop" click handler
-    };
-    run.settings.txbInputFile = run.Write("page.html", "one two three four five");
-    run.Run(false);
-    EXPECT_EQ(run.session.State.TotalWords, 3);
-    EXPECT_TRUE(run.output.Text().ends_with("Stopped with 3 words identified."));
-}
-
-TEST(ScanPipelineTest, BlankDocumentGivesAnEmptyTable) {
-    PipelineHarness run;
-    run.settings.txbInputFile = run.Write("blank.html", "   \r\n\r\n      \r\n");
-    run.Run(false);
-    EXPECT_EQ(run.session.Table.WordCount(), 0);
-    EXPECT_TRUE(run.session.ScanIsCurrent);
-    EXPECT_EQ(run.view.wordCountLabel, "Number of words found satisfying above conditions: 0");
-    EXPECT_EQ(run.output.Text(), ListWords(run.session.Table, 0, run.settings));
-}
-
-TEST(ScanPipelineTest, EncodingsGiveTheSameReport) {
-    // "Café crème brûlée" with an em dash and typographic quotes, in UTF-8 and Windows-1252.
-    const std::string utf8 =
-        "<title>Caf\xC3\xA9 cr\xC3\xA8me</title>\n<p>\xE2\x80\x9C"
-        "br\xC3\xBBl\xC3\xA9"
-        "e\xE2\x80\x9D \xE2\x80\x94 caf\xC3\xA9 br\xC3\xBBl\xC3\xA9"
-        "e</p>\n";
-    const std::string cp1252 =
-        "<title>Caf\xE9 cr\xE8me</title>\n<p>\x93"
-        "br\xFBl\xE9"
-        "e\x94 \x97 caf\xE9 br\xFBl\xE9"
-        "e</p>\n";
-    PipelineHarness run;
-    run.settings.cboThresholdFrequency = 1;  // shows 2: drops the body's single "café"
-    const Words fromUtf8 = run.ScanWords("utf8.html", utf8);
-    const std::string utf8Report = run.output.Text();
-    const Words fromCp1252 = run.ScanWords("cp1252.html", cp1252);
-    EXPECT_EQ(run.output.Text(), utf8Report);
-    const Words fromBom = run.ScanWords("bom.html", "\xEF\xBB\xBF" + utf8);
-    EXPECT_EQ(run.output.Text(), utf8Report);
-
-    EXPECT_EQ(fromUtf8, (Words{"Caf\xE9", "cr\xE8me",
-                               "br\xFBl\xE9"
-                               "e"}));
-    EXPECT_EQ(fromCp1252, fromUtf8);
-    EXPECT_EQ(fromBom, fromUtf8);
-    EXPECT_NE(utf8Report.find("Caf\xC3\xA9"), std::string::npos);  // shown as UTF-8
-}
-
-TEST(ScanPipelineTest, CharactersOutsideWindows1252AreNoWordCharacters) {
-    PipelineHarness run;
-    run.settings.chkIgnoreShortWords = false;
-    // Cyrillic and CJK letters split the Latin letters around them.
-    const Words words = run.ScanWords(
-        "mixed.html", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 hello\xE4\xB8\x96world");
-    EXPECT_EQ(words, (Words{"hello", "world"}));
-}
-
-TEST(ScanPipelineTest, LineEndsGiveTheSameReport) {
-    const std::string lines[] = {"<title>Line ends</title>", "<p>first <b>line", "second</b>", "",
-                                 "third line</p>"};
-    std::string reports[3];
-    const std::string ends[] = {"\r\n", "\n", "\r"};
-    for (int i = 0; i < 3; ++i) {
-        std::string document;
-        for (const std::string& line : lines) document += line + ends[i];
-        PipelineHarness run;
-        run.ScanWords("page.html", document);
-        reports[i] = run.output.Text();
-        EXPECT_TRUE(run.messages.shown.empty());
-        EXPECT_EQ(run.session.State.TotalWords, 7);
-    }
-    EXPECT_EQ(reports[1], reports[0]);
-    EXPECT_EQ(reports[2], reports[0]);
-}
-
-TEST(ScanPipelineTest, PhpSectionOverLinesIsSkippedAndItsLastLineIsNotPrepared) {
-    PipelineHarness run;
-    run.settings.chkPreserveCase = false;  // lower-casing on
-    const Words words = run.ScanWords("page.php",
-                                      "Alpha <?php\n"
-                                      "echo 'hidden words';\n"
-                                      "\n"
-                                      "?> <b>Bravo</b> &amp; charlie\n"
-                                      "Delta\n");
-    // The line after "?>" keeps its case, its tags and its entities.
-    EXPECT_EQ(words, (Words{"alpha", "Bravo", "charlie", "delta"}));
-    for (std::int32_t i = 1; i <= run.session.Table.WordCount(); ++i) {
-        EXPECT_FLOAT_EQ(run.session.Table.Entry(i).KeyValue, 100.0f);  // all plain text
-    }
-}
-
-TEST(ScanPipelineTest, UnclosedPhpSectionSkipsTheRestOfTheDocument) {
-    PipelineHarness run;
-    const Words words = run.ScanWords("page.php", "alpha <?php echo 1;\nbravo\ncharlie\n");
-    EXPECT_EQ(words, Words{"alpha"});
-    EXPECT_TRUE(run.session.ScanIsCurrent);
-}
-
 TEST(InputValidationTest, DuringStartUpClearsTheBoxInsteadOfShowing) {
-    PipelineHarness run;
-    run.startupComplete = false;
-    const auto original = std::filesystem::current_path();
-    std::filesystem::create_directories(run.folder.Path() / "site");
-    struct Case {
-        std::string name;
-        std::filesystem::path expectedDirectory;
+    Pipeline run;
+    run.startup = false;
+    const fs::path original = fs::current_path();
+    const fs::path site = run.folder.Path() / "site";
+    fs::create_directories(site);
+    const std::pair<fs::path, fs::path> cases[] = {
+        // the name and the directory afterwards
+        {run.folder.Path() / "index", original},
+        {run.folder.Path() / "notes.txt", original},
+        {run.folder.Path() / "nowhere" / "gone.html", original},
+        {site / "gone.html", site},
     };
-    const Case cases[] = {
-        {(run.folder.Path() / "index").string(), original},
-        {(run.folder.Path() / "notes.txt").string(), original},
-        {(run.folder.Path() / "nowhere" / "gone.html").string(), original},
-        {(run.folder.Path() / "site" / "gone.html").string(), run.folder.Path() / "site"},
-    };
-    for (const Case& c : cases) {
-        run.settings.txbInputFile = c.name;
-        EXPECT_FALSE(ValidateInputFile(c.name, run.Environment())) << c.name;
-        EXPECT_EQ(run.settings.txbInputFile, "") << c.name;
-        EXPECT_EQ(std::filesystem::canonical(std::filesystem::current_path()),
-                  std::filesystem::canonical(c.expectedDirectory))
-            << c.name;
-        std::filesystem::current_path(original);
+    for (const auto& [name, directory] : cases) {
+        run.settings.txbInputFile = name.string();
+        EXPECT_FALSE(ValidateInputFile(name.string(), run.Environment())) << name;
+        EXPECT_EQ(run.settings.txbInputFile, "") << name;
+        EXPECT_EQ(fs::canonical(fs::current_path()), fs::canonical(directory)) << name;
+        fs::current_path(original);
     }
     EXPECT_TRUE(run.messages.shown.empty());
-
-    const std::string existing = run.Write("page.html", "x");
+    const std::string existing = run.folder.WriteFile("page.html", "x").string();
     run.settings.txbInputFile = existing;
     EXPECT_TRUE(ValidateInputFile(existing, run.Environment()));
     EXPECT_EQ(run.settings.txbInputFile, existing);
