@@ -1,18 +1,23 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cli/CliContext.h"
-#include "cli/CliFixtures.h"
 #include "cli/CommandLineTool.h"
 #include "cli/FileReports.h"
 #include "cli/SettingsOptions.h"
+#include "fakes/TestSupport.h"
 #include "platform/console/ConsoleMessageBoxes.h"
 
 namespace tagsmith {
 namespace {
+
+namespace fs = std::filesystem;
 
 struct ToolRun {
     int status = -1;
@@ -20,238 +25,166 @@ struct ToolRun {
     std::string err;
 };
 
-ToolRun RunInProcess(const std::vector<std::string>& arguments) {
+// Runs the tool in-process on the words of the line.
+ToolRun RunTool(const std::string& line) {
+    std::vector<std::string> arguments;
+    std::istringstream words(line);
+    for (std::string word; words >> word;) arguments.push_back(word);
     std::ostringstream out;
     std::ostringstream err;
-    ToolRun run;
-    run.status = RunCommandLineTool(arguments, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
+    const int status = RunCommandLineTool(arguments, out, err);
+    return {status, out.str(), err.str()};
 }
 
-TEST(SettingsOptionsTest, DefaultsAreTheWindowDefaults) {
+// The list positions and check boxes, then the texts, of the settings the options chose.
+std::vector<int> Choices(const GeneratorSettings& s) {
+    return {s.cboLanguage,         s.cboShortWordSize,     s.cboThresholdFrequency,
+            s.cboTitleWeight,      s.cboDescriptionWeight, s.cboExistingKeywordsWeight,
+            s.cboBoldWeight,       s.cboItalicWeight,      s.cboTableWeight,
+            s.cboDivWeight,        s.cboSpanWeight,        s.chkIgnoreCommonWords,
+            s.chkIgnoreShortWords, s.chkPreserveCase,      s.chkSpaceAfterComma};
+}
+std::vector<std::string> Texts(const GeneratorSettings& s) {
+    return {s.txbWordsToIgnore, s.txbBeginMetaTagWith, s.txbMaxNumKeywordsInMetaTag,
+            s.txbMaxNumBytesInMetaTag};
+}
+
+TEST(SettingsOptionsTest, DefaultsAreTheWindowsAndShownValuesBecomeListPositions) {
     std::ostringstream sink;
     CliContext context(sink, sink);
-    context.settings.cboTitleWeight = -1;  // make sure every field is written
+    context.settings.cboTitleWeight = -1;  // every field must be written
     ApplySettingsOptions(SettingsOptions{}, context);
-    const GeneratorSettings defaults;
-    const GeneratorSettings& s = context.settings;
-    EXPECT_EQ(s.cboLanguage, defaults.cboLanguage);
-    EXPECT_EQ(s.chkIgnoreCommonWords, defaults.chkIgnoreCommonWords);
-    EXPECT_EQ(s.chkIgnoreShortWords, defaults.chkIgnoreShortWords);
-    EXPECT_EQ(s.cboShortWordSize, defaults.cboShortWordSize);
-    EXPECT_EQ(s.cboThresholdFrequency, defaults.cboThresholdFrequency);
-    EXPECT_EQ(s.cboTitleWeight, defaults.cboTitleWeight);
-    EXPECT_EQ(s.cboDescriptionWeight, defaults.cboDescriptionWeight);
-    EXPECT_EQ(s.cboExistingKeywordsWeight, defaults.cboExistingKeywordsWeight);
-    EXPECT_EQ(s.cboBoldWeight, defaults.cboBoldWeight);
-    EXPECT_EQ(s.cboItalicWeight, defaults.cboItalicWeight);
-    EXPECT_EQ(s.cboTableWeight, defaults.cboTableWeight);
-    EXPECT_EQ(s.cboDivWeight, defaults.cboDivWeight);
-    EXPECT_EQ(s.cboSpanWeight, defaults.cboSpanWeight);
-    EXPECT_EQ(s.chkPreserveCase, defaults.chkPreserveCase);
-    EXPECT_EQ(s.chkSpaceAfterComma, defaults.chkSpaceAfterComma);
-    EXPECT_EQ(s.txbWordsToIgnore, defaults.txbWordsToIgnore);
-    EXPECT_EQ(s.txbBeginMetaTagWith, defaults.txbBeginMetaTagWith);
-    EXPECT_EQ(s.txbMaxNumKeywordsInMetaTag, defaults.txbMaxNumKeywordsInMetaTag);
-    EXPECT_EQ(s.txbMaxNumBytesInMetaTag, defaults.txbMaxNumBytesInMetaTag);
+    EXPECT_EQ(Choices(context.settings), Choices(GeneratorSettings{}));
+    EXPECT_EQ(Texts(context.settings), Texts(GeneratorSettings{}));
+
+    SettingsOptions o;
+    o.language = "xx";
+    o.noCommonWords = o.noShortWords = o.lowerCase = o.noSpaceAfterComma = true;
+    o.shortWords = o.italicWeight = o.divWeight = 9;
+    o.minFrequency = o.boldWeight = 1;
+    o.titleWeight = 10;
+    o.descriptionWeight = o.keywordsWeight = 90;
+    o.tableWeight = o.maxBytes = 0;
+    o.spanWeight = 7;
+    o.maxKeywords = 5;
+    o.ignore = " A, b  c ";
+    o.begin = "fresh fruit";
+    ApplySettingsOptions(o, context);
+    EXPECT_THAT(Choices(context.settings),
+                testing::ElementsAre(6, 8, 0, 0, 8, 9, 0, 8, 0, 9, 7, 0, 0, 0, 0));
+    EXPECT_THAT(Texts(context.settings), testing::ElementsAre("a,b,c", "fresh fruit", "5", "0"));
 }
 
-TEST(SettingsOptionsTest, ShownValuesBecomeListPositions) {
-    SettingsOptions options;
-    options.language = "xx";
-    options.noCommonWords = true;
-    options.shortWords = 9;
-    options.noShortWords = true;
-    options.minFrequency = 1;
-    options.titleWeight = 10;
-    options.descriptionWeight = 90;
-    options.keywordsWeight = 90;
-    options.boldWeight = 1;
-    options.italicWeight = 9;
-    options.tableWeight = 0;
-    options.divWeight = 9;
-    options.spanWeight = 7;
-    options.lowerCase = true;
-    options.noSpaceAfterComma = true;
-    options.ignore = "  Apple, PEAR  plum ";
-    options.begin = "fresh fruit";
-    options.maxKeywords = 5;
-    options.maxBytes = 0;
-    std::ostringstream sink;
-    CliContext context(sink, sink);
-    ApplySettingsOptions(options, context);
-    const GeneratorSettings& s = context.settings;
-    EXPECT_EQ(s.cboLanguage, kAnotherLanguagePosition);
-    EXPECT_FALSE(s.chkIgnoreCommonWords);
-    EXPECT_EQ(s.ShortWordSize(), 9);
-    EXPECT_FALSE(s.chkIgnoreShortWords);
-    EXPECT_EQ(s.ThresholdFrequency(), 1);
-    EXPECT_EQ(s.cboTitleWeight, 0);
-    EXPECT_EQ(s.cboDescriptionWeight, 8);
-    EXPECT_EQ(s.cboExistingKeywordsWeight, 9);
-    EXPECT_EQ(s.cboBoldWeight, 0);
-    EXPECT_EQ(s.cboItalicWeight, 8);
-    EXPECT_EQ(s.cboTableWeight, 0);
-    EXPECT_EQ(s.cboDivWeight, 9);
-    EXPECT_EQ(s.cboSpanWeight, 7);
-    EXPECT_FALSE(s.chkPreserveCase);
-    EXPECT_FALSE(s.chkSpaceAfterComma);
-    EXPECT_EQ(s.txbWordsToIgnore, "apple,pear,plum");
-    EXPECT_TRUE(context.ignoreList.Contains("Pear"));
-    EXPECT_FALSE(context.ignoreList.Contains("pea"));
-    EXPECT_EQ(s.txbBeginMetaTagWith, "fresh fruit");
-    EXPECT_EQ(s.txbMaxNumKeywordsInMetaTag, "5");
-    EXPECT_EQ(s.txbMaxNumBytesInMetaTag, "0");
+TEST(ConsoleOutputTest, BoxTextBecomesLinesAndQuestionsAreAnsweredNo) {
+    const std::pair<std::string, std::string> reports[] = {
+        {"", "\n"}, {"a\r\n\r\nb", "a\n\nb\n"}, {"lone\rcr", "lone\rcr\n"}, {"\r", "\r\n"}};
+    for (const auto& [box, console] : reports) EXPECT_EQ(ConsoleReport(box), console);
 
-    options.language = "de";
-    ApplySettingsOptions(options, context);
-    EXPECT_EQ(context.settings.cboLanguage, kGermanPosition);
+    std::ostringstream err;  // a question is answered No; line breaks become spaces
+    EXPECT_EQ(
+        ConsoleMessageBoxes(err).Show("a\nb\rc", "Q", MessageIcon::None, MessageButtons::YesNo),
+        MessageResult::No);
+    EXPECT_EQ(err.str(), "tagsmith: Q: a b c\n");
 }
 
-TEST(ConsoleOutputTest, OutputBoxTextBecomesConsoleLines) {
-    const struct {
-        std::string box;
-        std::string console;
-    } cases[] = {
-        {"", "\n"},
-        {"tag", "tag\n"},
-        {"a\r\n\r\nb", "a\n\nb\n"},
-        {"list\r\n", "list\n\n"},
-        {"lone\rcr", "lone\rcr\n"},
-        {"\r", "\r\n"},
+TEST(CommandLineToolTest, OptionsOutsideTheirRangesExitWithUsage) {
+    const test::TemporaryFolder folder;
+    const std::string page = folder.WriteFile("page.html", "<title>Herbs</title>").string();
+    const auto expectUsage = [](const std::string& line) {
+        const ToolRun run = RunTool(line);
+        EXPECT_EQ(run.status, 2) << line;
+        EXPECT_EQ(run.out, "") << line;
+        EXPECT_TRUE(run.err.starts_with("tagsmith: ")) << line << run.err;
+        EXPECT_NE(run.err.find("Usage: tagsmith-cli"), std::string::npos) << line;
     };
-    for (const auto& c : cases) EXPECT_EQ(ConsoleReport(c.box), c.console);
-}
-
-TEST(ConsoleOutputTest, MessageBoxesBecomeOneLine) {
-    EXPECT_EQ(ConsoleMessageBoxes::FormatLine("Text 24 40\r\nText 25", "Title"),
-              "tagsmith: Title: Text 24 40 Text 25");
-    EXPECT_EQ(ConsoleMessageBoxes::FormatLine("a\nb\rc", "T"), "tagsmith: T: a b c");
-    EXPECT_EQ(ConsoleMessageBoxes::FormatLine("Cannot open.\r\n/x/zpm.dat", ""),
-              "tagsmith: Cannot open. /x/zpm.dat");
-
-    std::ostringstream err;
-    ConsoleMessageBoxes boxes(err);
-    EXPECT_EQ(boxes.Show("Go on?", "Question", MessageIcon::None, MessageButtons::YesNo),
-              MessageResult::No);
-    EXPECT_EQ(boxes.Show("Sure?", "Q", MessageIcon::None, MessageButtons::YesNoCancel),
-              MessageResult::Cancel);
-    EXPECT_EQ(boxes.ShownCount(), 2);
-    EXPECT_EQ(err.str(), "tagsmith: Question: Go on?\ntagsmith: Q: Sure?\n");
-}
-
-TEST(CommandLineToolTest, BadOptionsExitWithUsage) {
-    const std::string page = (test::CliFixtureFolder() / "herbs.html").string();
-    const std::vector<std::vector<std::string>> cases = {
-        {},
-        {page},
-        {"frobnicate", page},
-        {"generate"},
-        {"generate", "--no-such-option", page},
-        {"generate", "--language", "en_GB", page},
-        {"generate", "--short-words", "0", page},
-        {"generate", "--short-words", "10", page},
-        {"list", "--min-frequency", "x", page},
-        {"generate", "--title-weight", "0", page},
-        {"generate", "--title-weight", "95", page},
-        {"generate", "--description-weight", "100", page},
-        {"generate", "--keywords-weight", "5", page},
-        {"generate", "--bold-weight", "0", page},
-        {"generate", "--italic-weight", "10", page},
-        {"generate", "--table-weight", "-1", page},
-        {"generate", "--div-weight", "10", page},
-        {"generate", "--span-weight", "1.5", page},
-        {"generate", "--max-keywords", "4", page},
-        {"generate", "--max-keywords", "101", page},
-        {"generate", "--max-bytes", "1001", page},
-        {"generate", "--ignore"},
-    };
-    for (const auto& arguments : cases) {
-        const ToolRun run = RunInProcess(arguments);
-        std::string joined;
-        for (const auto& argument : arguments) joined += argument + " ";
-        EXPECT_EQ(run.status, 2) << joined;
-        EXPECT_EQ(run.out, "") << joined;
-        EXPECT_TRUE(run.err.starts_with("tagsmith: ")) << joined << run.err;
-        EXPECT_NE(run.err.find("Usage: tagsmith-cli"), std::string::npos) << joined;
+    for (const std::string line : {"", "generate", "generate --ignore"}) expectUsage(line);
+    expectUsage(page);
+    expectUsage("frobnicate " + page);
+    expectUsage("insert --backup --no-backup " + page);
+    for (const char* option :
+         {"--no-such-option", "--language en_GB", "--short-words 0", "--short-words 10",
+          "--min-frequency x", "--title-weight 0", "--title-weight 95", "--description-weight 100",
+          "--keywords-weight 5", "--bold-weight 0", "--italic-weight 10", "--table-weight -1",
+          "--div-weight 10", "--span-weight 1.5", "--max-keywords 4", "--max-keywords 101",
+          "--max-bytes 1001"}) {
+        expectUsage(std::string("generate ") + option + " " + page);
     }
-}
-
-TEST(CommandLineToolTest, RangeLimitsAreAccepted) {
-    // Only well-formed values at the ends of each range: the run needs the program data beside
-    // the test program, as the tool does.
-    const std::string page = (test::CliFixtureFolder() / "herbs.html").string();
-    const std::vector<std::vector<std::string>> cases = {
-        {"generate", "--short-words",
-         "1",        "--min-frequency",
-         "9",        "--title-weight",
-         "10",       "--description-weight",
-         "90",       "--keywords-weight",
-         "0",        "--bold-weight",
-         "9",        "--italic-weight",
-         "1",        "--table-weight",
-         "9",        "--div-weight",
-         "0",        "--span-weight",
-         "9",        "--max-keywords",
-         "5",        "--max-bytes",
-         "0",        page},
-        {"list", "--language", "es", "--keywords-weight", "90", "--max-keywords", "100",
-         "--max-bytes", "1000", page},
-    };
-    for (const auto& arguments : cases) {
-        const ToolRun run = RunInProcess(arguments);
-        EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.err, "");
-        EXPECT_FALSE(run.out.empty());
+    for (const char* line :
+         {"generate --short-words 1 --min-frequency 9 --title-weight 10 --description-weight 90",
+          "generate --keywords-weight 0 --bold-weight 9 --italic-weight 1 --table-weight 9",
+          "generate --div-weight 0 --span-weight 9 --max-keywords 5 --max-bytes 0",
+          "list --language es --keywords-weight 90 --max-keywords 100 --max-bytes 1000"}) {
+        const ToolRun run = RunTool(std::string(line) + " " + page);
+        EXPECT_EQ(run.status, 0) << line << run.err;
+        EXPECT_NE(run.out, "") << line;
     }
+    EXPECT_EQ(test::ReadFileBytes(page), "<title>Herbs</title>");
 }
 
-TEST(CommandLineToolTest, HelpDocumentsEveryOptionWithItsDefault) {
-    const ToolRun top = RunInProcess({"--help"});
-    EXPECT_EQ(top.status, 0);
-    EXPECT_NE(top.out.find("generate"), std::string::npos);
-    EXPECT_NE(top.out.find("list"), std::string::npos);
+const std::string kPage =
+    "<html><head>\n<title>Apple pie recipes</title>\n<meta name=\"keywords\" content=\"old\">\n"
+    "</head>\n<body><p>Apple pie, apple pie, baking recipes.</p></body></html>\n";
 
-    for (const char* command : {"generate", "list"}) {
-        const ToolRun run = RunInProcess({command, "--help"});
+std::set<std::string> Names(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+TEST(InsertCommandTest, InsertsTheTagThatGenerateComposes) {
+    // The document's name, the options, the backup option and the backup's name (none: nullptr).
+    const std::tuple<const char*, std::string, std::string, const char*> cases[] = {
+        {"page.html", "", "", nullptr},
+        {"page.htm", "--begin Pies --max-keywords 5", "--backup", "page.bak.htm"},
+        {"page.PHP", "--lower-case", "--no-backup", "page.bak.PHP"},  // always backed up
+    };
+    for (const auto& [file, options, backupOption, backup] : cases) {
+        SCOPED_TRACE(file);
+        const test::TemporaryFolder folder;
+        const std::string page = folder.WriteFile(file, kPage).string();
+        const std::string generated = RunTool("generate " + options + " " + page).out;
+        const std::string tag = generated.substr(0, generated.find('\n'));
+        ASSERT_TRUE(tag.starts_with("<meta name=\"keywords\" content=\"")) << tag;
+
+        const ToolRun run = RunTool("insert " + options + " " + backupOption + " " + page);
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.err, "");
-        const std::string& help = run.out;
-        EXPECT_NE(help.find(std::string("Usage: tagsmith-cli ") + command), std::string::npos);
-        const struct {
-            const char* option;
-            const char* shownDefault;
-        } options[] = {
-            {"--language", "default en"},
-            {"--no-common-words", "default"},
-            {"--short-words", "default 2"},
-            {"--no-short-words", "default"},
-            {"--min-frequency", "default 2"},
-            {"--title-weight", "default 90"},
-            {"--description-weight", "default 60"},
-            {"--keywords-weight", "default 0"},
-            {"--bold-weight", "default 5"},
-            {"--italic-weight", "default 5"},
-            {"--table-weight", "default 1"},
-            {"--div-weight", "default 2"},
-            {"--span-weight", "default 2"},
-            {"--lower-case", "default"},
-            {"--no-space-after-comma", "default"},
-            {"--ignore", "default"},
-            {"--begin", "default"},
-            {"--max-keywords", "default 50"},
-            {"--max-bytes", "default 500"},
-            {"--data-dir", "default"},
-        };
-        for (const auto& o : options) {
-            const std::size_t at = help.find(std::string(o.option) + " ");
-            ASSERT_NE(at, std::string::npos) << command << " " << o.option;
-            const std::size_t lineEnd = help.find(')', at);
-            EXPECT_NE(help.substr(at, lineEnd - at).find(o.shownDefault), std::string::npos)
-                << command << " " << o.option;
+        std::string out = "Meta tag inserted successfully into document.\n";
+        std::set<std::string> names = {file};
+        if (backup != nullptr) {
+            out +=
+                "The original file was backed up as\n" + (folder.Path() / backup).string() + "\n";
+            names.insert(backup);
+            EXPECT_EQ(test::ReadFileBytes(folder.Path() / backup), kPage);
         }
+        EXPECT_EQ(run.out, out);
+        EXPECT_EQ(test::ReadFileBytes(page), "<html><head>\n<title>Apple pie recipes</title>\n" +
+                                                 tag +
+                                                 "\n</head><body><p>Apple pie, apple pie, baking "
+                                                 "recipes.</p></body></html>\n");
+        EXPECT_EQ(Names(folder.Path()), names);
+    }
+}
+
+TEST(InsertCommandTest, RefusalsLeaveTheDocumentAndMakeNoBackup) {
+    const std::pair<std::string, std::string> cases[] = {
+        // the document and the refusal
+        {"<html><head><title>a b</title></head><body>x</body></html>\n",
+         "Insert meta tag into file: The keywords meta tag has not been generated."},
+        {"<title>Apple pie apple pie</title>\n<p>x</p>\n",
+         "Not inserted: Meta tag not inserted because the document has no </head> tag."},
+    };
+    for (const auto& [document, refusal] : cases) {
+        const test::TemporaryFolder folder;
+        const auto page = folder.WriteFile("page.html", document);
+        const ToolRun run = RunTool("insert --backup " + page.string());
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "tagsmith: " + refusal + "\n");
+        EXPECT_EQ(test::ReadFileBytes(page), document);
+        EXPECT_EQ(Names(folder.Path()), std::set<std::string>{"page.html"});
     }
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliFixtures.h"
+#include "core/scanner/StringOperations.h"
 #include "fakes/TestSupport.h"
 
 namespace tagsmith {
@@ -16,40 +16,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+fs::path FixtureFolder() {
+    if (std::getenv("TAGSMITH_SOURCE_DIR") == nullptr)
+        return fs::path(__FILE__).parent_path() / "fixtures";
+    return test::SourceFolder() / "tests" / "cli" / "fixtures";
+}
+
 std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at)) {
-        text.replace(at, from.size(), to);
-        at += to.size();
-    }
-    return text;
-}
-
-struct RunResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs the tool in the fixture folder, so that the file names it prints are the ones given.
-RunResult RunTool(const std::vector<std::string>& arguments) {
-    const test::TemporaryFolder capture;
-    std::string command = "cd " + Quoted(test::CliFixtureFolder().string()) + " && " +
-                          Quoted((test::BinaryFolder() / "tagsmith-cli").string());
-    for (const std::string& argument : arguments) command += " " + Quoted(argument);
-    command += " >" + Quoted((capture.Path() / "out").string()) + " 2>" +
-               Quoted((capture.Path() / "err").string());
-    const int raw = std::system(command.c_str());
-    RunResult result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = test::ReadFileBytes(capture.Path() / "out");
-    result.err = test::ReadFileBytes(capture.Path() / "err");
-    return result;
+    return "'" + ReplaceAll(text, "'", "'\\''") + "'";
 }
 
 enum class DataFolder { Program, ProgramTextOnly, Empty };
@@ -59,7 +33,7 @@ struct EndToEndCase {
     std::vector<std::string> arguments;
     int status;
     DataFolder data = DataFolder::Program;
-    bool errIsFirstLine = false;  // the usage that follows the first line is not compared
+    bool errIsFirstLine = false;  // the usage that follows is not compared
 };
 
 void PrintTo(const EndToEndCase& c, std::ostream* os) {
@@ -70,28 +44,35 @@ class EndToEndTest : public testing::TestWithParam<EndToEndCase> {};
 
 TEST_P(EndToEndTest, OutputErrorsAndStatusAreAsExpected) {
     const EndToEndCase& c = GetParam();
-    const test::TemporaryFolder data;
+    const test::TemporaryFolder data;  // also holds the captured streams
     std::vector<std::string> arguments = c.arguments;
+    if (c.data == DataFolder::ProgramTextOnly) {
+        fs::copy_file(test::BinaryFolder() / "zpm.dat", data.Path() / "zpm.dat");
+    }
     if (c.data != DataFolder::Program) {
-        if (c.data == DataFolder::ProgramTextOnly) {
-            fs::copy_file(test::BinaryFolder() / "zpm.dat", data.Path() / "zpm.dat");
-        }
         arguments.insert(arguments.begin() + 1, {"--data-dir", data.Path().string()});
     }
-    const RunResult result = RunTool(arguments);
-    const fs::path expected = test::CliFixtureFolder() / "expected";
-    const auto expect = [&](const std::string& suffix) {
-        return ReplaceAll(test::ReadFileBytes(expected / (std::string(c.name) + suffix)), "{data}",
-                          data.Path().string());
+    // Run in the fixture folder, so that the file names printed are the ones given.
+    std::string command = "cd " + Quoted(FixtureFolder().string()) + " && " +
+                          Quoted((test::BinaryFolder() / "tagsmith-cli").string());
+    for (const std::string& argument : arguments) command += " " + Quoted(argument);
+    command += " >" + Quoted((data.Path() / "out").string()) + " 2>" +
+               Quoted((data.Path() / "err").string());
+    const int raw = std::system(command.c_str());
+    const std::string out = test::ReadFileBytes(data.Path() / "out");
+    const std::string err = test::ReadFileBytes(data.Path() / "err");
+    const auto expected = [&](const char* suffix) {
+        const fs::path file = FixtureFolder() / "expected" / (std::string(c.name) + suffix);
+        return ReplaceAll(test::ReadFileBytes(file), "{data}", data.Path().string());
     };
 
-    EXPECT_EQ(result.status, c.status);
-    EXPECT_EQ(result.out, expect(".out"));
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, c.status);
+    EXPECT_EQ(out, expected(".out"));
     if (c.errIsFirstLine) {
-        EXPECT_EQ(result.err.substr(0, result.err.find('\n') + 1), expect(".err"));
-        EXPECT_NE(result.err.find("Usage: tagsmith-cli"), std::string::npos) << result.err;
+        EXPECT_EQ(err.substr(0, err.find('\n') + 1), expected(".err"));
+        EXPECT_NE(err.find("Usage: tagsmith-cli"), std::string::npos) << err;
     } else {
-        EXPECT_EQ(result.err, expect(".err"));
+        EXPECT_EQ(err, expected(".err"));
     }
 }
 
@@ -99,7 +80,6 @@ const EndToEndCase kCases[] = {
     {"generate", {"generate", "herbs.html"}, 0},
     {"list", {"list", "herbs.html"}, 0},
     {"sample", {"generate", "../../../data/sample/index.html"}, 0},
-    {"several", {"generate", "herbs.html", "bread.htm"}, 0},
     // The refused files print nothing on stdout; the others are still reported.
     {"refusals",
      {"list", "herbs.html", "missing.html", "notes.txt", "empty.html", "binary.html", "noext",
@@ -126,6 +106,10 @@ const EndToEndCase kCases[] = {
     {"language", {"list", "--language", "de", "--no-short-words", "herbs.html"}, 0},
     // A PHP section that is never closed hides the rest of the document.
     {"unclosed", {"list", "--min-frequency", "1", "unclosed.php"}, 0},
+    // The line that closes a PHP section over lines is scanned as read: its case, tags and
+    // entities.
+    {"phplines", {"list", "--lower-case", "--min-frequency", "1", "php-lines.php"}, 0},
+    {"show", {"show", "herbs.html", "missing.html"}, 1},
     // A missing common-word file is a notice, not a refusal: common words are kept.
     {"nocommon", {"generate", "herbs.html"}, 0, DataFolder::ProgramTextOnly},
     {"noprogramtext", {"list", "herbs.html"}, 1, DataFolder::Empty},
