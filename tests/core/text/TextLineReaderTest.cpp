@@ -20,22 +20,12 @@ Lines ReadAll(TextLineReader& reader) {
     return lines;
 }
 
-Lines ReadAll(const std::string& bytes, std::size_t bufferSize, bool skipBom = false) {
-    test::TemporaryFolder folder;
-    const auto path = folder.WriteFile("lines.txt", bytes);
-    TextLineReader reader(bufferSize);
-    EXPECT_TRUE(reader.Open(path));
-    if (skipBom) reader.SkipUtf8Bom();
-    Lines lines = ReadAll(reader);
-    EXPECT_FALSE(reader.Failed());
-    return lines;
-}
-
 TEST(TextLineReaderTest, EndsLinesAtLfCrLfAndLoneCrWhateverTheBufferSize) {
     const struct {
         const char* name;
         std::string bytes;
         Lines expected;
+        bool skipBom = false;
     } cases[] = {
         {"empty file", "", {}},
         {"lf", "a\nbc\n", {{"a", LineEnd::Lf}, {"bc", LineEnd::Lf}}},
@@ -44,51 +34,31 @@ TEST(TextLineReaderTest, EndsLinesAtLfCrLfAndLoneCrWhateverTheBufferSize) {
         {"mixed",
          "a\nb\r\nc\rd",
          {{"a", LineEnd::Lf}, {"b", LineEnd::CrLf}, {"c", LineEnd::Cr}, {"d", LineEnd::None}}},
-        {"no final terminator", "one\ntwo", {{"one", LineEnd::Lf}, {"two", LineEnd::None}}},
         {"empty lines", "\n\r\n\r", {{"", LineEnd::Lf}, {"", LineEnd::CrLf}, {"", LineEnd::Cr}}},
         {"lf cr is two ends",
          "a\n\rb",
          {{"a", LineEnd::Lf}, {"", LineEnd::Cr}, {"b", LineEnd::None}}},
         {"cr cr lf", "a\r\r\n", {{"a", LineEnd::Cr}, {"", LineEnd::CrLf}}},
         {"nul and tab kept", std::string("x\0\ty\n", 5), {{std::string("x\0\ty", 4), LineEnd::Lf}}},
+        {"bom kept without the call", "\xEF\xBB\xBFhi", {{"\xEF\xBB\xBFhi", LineEnd::None}}},
+        {"bom skipped", "\xEF\xBB\xBFhello\n", {{"hello", LineEnd::Lf}}, true},
+        {"bom only", "\xEF\xBB\xBF", {}, true},
+        {"no bom to skip", "hello", {{"hello", LineEnd::None}}, true},
+        {"half a bom", "\xEF\xBB", {{"\xEF\xBB", LineEnd::None}}, true},
+        {"not a bom", "\xEF\xBBx", {{"\xEF\xBBx", LineEnd::None}}, true},
     };
+    test::TemporaryFolder folder;
     // Tiny buffers put every terminator, CR LF included, across a buffer boundary somewhere.
-    for (const std::size_t bufferSize :
+    for (const std::size_t size :
          {std::size_t{1}, std::size_t{2}, std::size_t{3}, TextLineReader::kDefaultBufferSize}) {
         for (const auto& c : cases) {
-            EXPECT_EQ(ReadAll(c.bytes, bufferSize), c.expected)
-                << c.name << ", buffer " << bufferSize;
+            TextLineReader reader(size);
+            ASSERT_TRUE(reader.Open(folder.WriteFile("lines.txt", c.bytes)));
+            if (c.skipBom) reader.SkipUtf8Bom();
+            EXPECT_EQ(ReadAll(reader), c.expected) << c.name << ", buffer " << size;
+            EXPECT_FALSE(reader.Failed());
         }
     }
-}
-
-TEST(TextLineReaderTest, CrLfSplitAcrossTheDefaultBufferIsOneLineEnd) {
-    const std::size_t size = TextLineReader::kDefaultBufferSize;
-    const std::string first(size - 1, 'a');  // the CR is the buffer's last byte
-    const Lines lines = ReadAll(first + "\r\nnext\r\n", size);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], (std::pair{first, LineEnd::CrLf}));
-    EXPECT_EQ(lines[1], (std::pair{std::string("next"), LineEnd::CrLf}));
-}
-
-TEST(TextLineReaderTest, SkipsAByteOrderMarkOnlyWhenThereIsOne) {
-    const struct {
-        std::string bytes;
-        Lines expected;
-    } cases[] = {
-        {"\xEF\xBB\xBFhello\n", {{"hello", LineEnd::Lf}}},
-        {"\xEF\xBB\xBF", {}},
-        {"hello", {{"hello", LineEnd::None}}},
-        {"\xEF\xBB", {{"\xEF\xBB", LineEnd::None}}},
-        {"\xEF\xBBx", {{"\xEF\xBBx", LineEnd::None}}},
-    };
-    for (const std::size_t bufferSize : {std::size_t{1}, TextLineReader::kDefaultBufferSize}) {
-        for (const auto& c : cases) {
-            EXPECT_EQ(ReadAll(c.bytes, bufferSize, true), c.expected) << bufferSize;
-        }
-    }
-    // Without the call the mark is part of the first line.
-    EXPECT_EQ(ReadAll("\xEF\xBB\xBFhi", 16), (Lines{{"\xEF\xBB\xBFhi", LineEnd::None}}));
 }
 
 TEST(TextLineReaderTest, ReportsMissingFilesAndReadErrors) {
@@ -97,15 +67,12 @@ TEST(TextLineReaderTest, ReportsMissingFilesAndReadErrors) {
     EXPECT_FALSE(reader.Open(folder.Path() / "missing.txt"));
     std::string line;
     EXPECT_FALSE(reader.ReadLine(line));
-
     // Reading a folder opened as a file fails with an error, not as an empty file.
     if (reader.Open(folder.Path())) {
         EXPECT_FALSE(reader.ReadLine(line));
         EXPECT_TRUE(reader.Failed());
     }
-    // Re-opening starts afresh.
-    const auto path = folder.WriteFile("ok.txt", "x\n");
-    ASSERT_TRUE(reader.Open(path));
+    ASSERT_TRUE(reader.Open(folder.WriteFile("ok.txt", "x\n")));  // re-opening starts afresh
     EXPECT_FALSE(reader.Failed());
     EXPECT_EQ(ReadAll(reader), (Lines{{"x", LineEnd::Lf}}));
 }
