@@ -90,7 +90,14 @@ bool HasNoVowel(std::string_view word) {
 }
 
 bool IsNegatedAuxiliaryStem(std::string_view word) {
-    // Asked for every word: compared letter by letter, without making a folded copy.
+    // Asked for every word: compared letter by letter, without making a folded copy, and only
+    // where the length and the first letter can fit.
+    if (word.size() < 3 || word.size() > 7) return false;
+    const char first = FoldCase(word.front());
+    if (first != 'a' && first != 'c' && first != 'd' && first != 'h' && first != 'i' &&
+        first != 's' && first != 'w') {
+        return false;
+    }
     for (std::string_view stem : kNegatedAuxiliaryStems) {
         if (stem.size() != word.size()) continue;
         std::size_t k = 0;

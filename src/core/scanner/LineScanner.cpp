@@ -24,21 +24,25 @@ bool AtEndOfLine(const ScanState& state) {
 // A TABLE, DIV or SPAN tag at the position: counted when the block is weighed, skipped with its
 // whole block when its weight is 0. Returns false when a skipped block goes on past this line.
 bool FollowBlockTag(ScanState& state, const GeneratorSettings& settings, BlockKind kind) {
-    // Both tags start with "<" and go on with "/" or the first letter of the block's name.
+    // The start tag is "<" and the name, the end tag "</" and the name: look at the first
+    // letter of the name before comparing the whole tag.
     const std::string& line = state.CurrentLine;
-    if (state.Position + 1 >= line.size() || line[state.Position] != '<') return true;
-    const char next = FoldCase(line[state.Position + 1]);
-    if (next != '/' && next != 't' && next != 'd' && next != 's') return true;
+    const std::size_t pos = state.Position;
+    if (pos + 2 >= line.size() || line[pos] != '<') return true;
     const BlockTags tags = TagsOf(kind);
+    const char next = FoldCase(line[pos + 1]);
+    const bool mayOpen = next == tags.open[1];
+    const bool mayClose = next == '/' && FoldCase(line[pos + 2]) == tags.close[2];
+    if (!mayOpen && !mayClose) return true;
     const bool weighed = WeightPositionOf(settings, kind) >= 1;
     std::int32_t& depth = DepthOf(state, kind);
-    if (MatchesAtIgnoringCase(state.CurrentLine, state.Position, tags.open)) {
+    if (mayOpen && MatchesAtIgnoringCase(line, pos, tags.open)) {
         if (weighed) {
             ++depth;
         } else {
             return SkipBlock(state, kind);
         }
-    } else if (MatchesAtIgnoringCase(state.CurrentLine, state.Position, tags.close)) {
+    } else if (mayClose && MatchesAtIgnoringCase(line, pos, tags.close)) {
         if (weighed && depth > 0) --depth;
     }
     return true;
@@ -178,8 +182,10 @@ void ScanLine(ScanContext& context) {
             state.FontTagOpen = false;
             state.InTag = false;
         }
-        for (BlockKind kind : kBlockKinds) {
-            if (!FollowBlockTag(state, settings, kind)) return;
+        if (state.Position < line.size() && line[state.Position] == '<') {
+            for (BlockKind kind : kBlockKinds) {
+                if (!FollowBlockTag(state, settings, kind)) return;
+            }
         }
 
         // Comments, style sheets and scripts open with "<".
