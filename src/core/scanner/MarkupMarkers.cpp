@@ -64,6 +64,22 @@ constexpr std::array<Replacement, 22> kReplacedWhenCaseKept = {{
 
 constexpr std::size_t kLongestSought = 9;  // "</strong>"
 
+// True when a sought text may start at pos, judged by the characters after its "<" or "&": the
+// names b, strong, i, em, title and h1-h6 (in either case), or the entities above.
+bool MayStartAt(std::string_view line, std::size_t pos) {
+    if (pos + 2 >= line.size()) return false;
+    const auto isNameStart = [](char c) {
+        const char folded = FoldCase(c);
+        return folded == 'b' || folded == 's' || folded == 'i' || folded == 'e' || folded == 't' ||
+               folded == 'h';
+    };
+    const char next = line[pos + 1];
+    if (line[pos] == '&') {
+        return next == 'n' || next == '#' || next == 'q' || next == 'l' || next == 'r';
+    }
+    return isNameStart(next) || (next == '/' && isNameStart(line[pos + 2]));
+}
+
 // The length a sought text must have to stand at pos: every one ends at the first ">" (after a
 // "<") or the first ";" (after an "&") that follows its start. 0 when none is near enough.
 std::size_t CandidateLength(std::string_view line, std::size_t pos) {
@@ -155,7 +171,7 @@ void SubstituteMarkupMarkers(std::string& line, bool lowerCased) {
     std::size_t written = 0;
     std::size_t copied = 0;
     while (pos != std::string::npos) {
-        const std::size_t length = CandidateLength(line, pos);
+        const std::size_t length = MayStartAt(line, pos) ? CandidateLength(line, pos) : 0;
         const Replacement* match =
             length == 0 ? nullptr
                         : FirstMatchAt(line, pos, length, kAlwaysReplaced, kAlwaysByLength);
