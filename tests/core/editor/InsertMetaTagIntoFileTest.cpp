@@ -2,7 +2,6 @@
 
 #include "core/editor/EditorTexts.h"
 #include "core/editor/InsertMetaTagIntoFile.h"
-#include "core/engine/MetaTagComposer.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/TestSupport.h"
 #include "platform/console/StringOutputBox.h"
@@ -36,99 +35,66 @@ struct InsertBench {
     }
 };
 
-TEST(InsertMetaTagIntoFileTest, RefusalsComeInOrderAndTouchNothing) {
+TEST(InsertMetaTagIntoFileTest, RefusesInOrderOrInsertsTheTagOfTheBoxOrAFreshOne) {
+    const std::string fresh = "<meta name=\"keywords\" content=\"apples, pears\">";
+    const std::string edited = "<META name=\"Keywords\" content=\"my, own\">";
+    using enum MessageIcon;
     struct Case {
-        const char* name;
-        std::function<void(InsertBench&)> arrange;
-        std::string prompt;  // empty: program text 7
-        MessageIcon icon;
+        bool blankInput = false;
+        bool missingFile = false;
+        std::string box = "x";
+        bool scanned = true;
+        bool emptyTable = false;
+        std::string prompt;  // of the refusal; empty: program text 7
+        MessageIcon icon = Exclamation;
+        std::string tag;  // the tag inserted (with or without backup); empty: a refusal
+        bool backup = false;
     };
     const std::vector<Case> cases = {
-        {"NoInputFile",
-         [](InsertBench& b) {
-             b.settings.txbInputFile = "   ";
-             b.output.SetText("  ");
-             b.session.ScanIsCurrent = false;
-         },
-         "", MessageIcon::Exclamation},
-        {"EmptyOutputBox",
-         [](InsertBench& b) {
-             b.output.SetText("    ");
-             b.session.ScanIsCurrent = false;
-         },
-         kNothingToInsert, MessageIcon::Exclamation},
-        {"ScanNotCurrent",
-         [](InsertBench& b) {
-             b.output.SetText("x");
-             b.session.ScanIsCurrent = false;
-             b.settings.txbInputFile += ".missing";
-         },
-         kTagNotGenerated, MessageIcon::Information},
-        {"EmptyTable",
-         [](InsertBench& b) {
-             b.output.SetText("x");
-             b.session.Table.ResetTable();
-         },
-         kTagNotGenerated, MessageIcon::Information},
-        {"FileMissing",
-         [](InsertBench& b) {
-             b.output.SetText("x");
-             b.settings.txbInputFile += ".missing";
-         },
-         kFileNotFound, MessageIcon::Exclamation},
-        {"NothingBeforeTheCountLine",
-         [](InsertBench& b) {
-             b.output.SetText("Number of keywords in meta tag: 2 <meta name=\"keywords\"");
-         },
-         kNothingToInsert, MessageIcon::Exclamation},
+        {.blankInput = true, .box = "  ", .scanned = false},
+        {.box = "    ", .scanned = false, .prompt = kNothingToInsert},
+        {.missingFile = true, .scanned = false, .prompt = kTagNotGenerated, .icon = Information},
+        {.emptyTable = true, .prompt = kTagNotGenerated, .icon = Information},
+        {.missingFile = true, .prompt = kFileNotFound},
+        {.box = "Number of keywords in meta tag: 2 <meta name=\"keywords\"",
+         .prompt = kNothingToInsert},
+        {.box = "TITLE: Apples\r\n\r\nNo keywords meta tag found.", .tag = fresh},
+        {.box = "<meta name=\"keywords\" content=\"typed\">", .tag = fresh},
+        {.box = " " + edited + "\r\n\r\nNumber of keywords in meta tag: 2\r\nNumber of bytes: 40 ",
+         .tag = edited,
+         .backup = true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.box);
         InsertBench bench;
-        c.arrange(bench);
-        EXPECT_EQ(bench.Click(), InsertOutcome::Refused);
-        ASSERT_EQ(bench.messages.shown.size(), 1u);
-        const std::string prompt = c.prompt.empty() ? bench.texts.GetText(7) : c.prompt;
+        bench.settings.txbInputFile =
+            " " + bench.settings.txbInputFile + (c.missingFile ? "x " : " ");
+        if (c.blankInput) bench.settings.txbInputFile = "   ";
+        bench.settings.optInsertionWithBackup = c.backup;
+        bench.output.SetText(c.box);
+        bench.session.ScanIsCurrent = c.scanned;
+        if (c.emptyTable) bench.session.Table.ResetTable();
+        const bool inserts = !c.tag.empty();
+        EXPECT_EQ(bench.Click(), inserts ? InsertOutcome::Inserted : InsertOutcome::Refused);
+        EXPECT_EQ(bench.settings.txbInputFile.find(' '), std::string::npos);
+        ASSERT_EQ(bench.messages.shown.size(), c.backup ? 2u : 1u);
+        const std::string prompt = inserts            ? kInsertedSuccessfully
+                                   : c.prompt.empty() ? bench.texts.GetText(7)
+                                                      : c.prompt;
         EXPECT_FALSE(prompt.empty());
         EXPECT_EQ(bench.messages.shown[0].prompt, prompt);
         EXPECT_EQ(bench.messages.shown[0].title, kInsertCaption);
-        EXPECT_EQ(bench.messages.shown[0].icon, c.icon);
-        EXPECT_EQ(ReadFileBytes(bench.document), kDocument);
-        EXPECT_EQ(bench.settings.txbInputFile.find(' '), std::string::npos);
+        EXPECT_EQ(bench.messages.shown[0].icon, inserts ? Information : c.icon);
+        EXPECT_EQ(
+            ReadFileBytes(bench.document),
+            inserts ? "<head>\n<title>Apples</title>\n" + c.tag + "\n\n</head>\n" : kDocument);
+        EXPECT_EQ(ReadFileBytes(bench.folder.Path() / "index.bak.html"), c.backup ? kDocument : "");
+        if (inserts) {
+            EXPECT_TRUE(bench.output.Text().starts_with(
+                c.tag + "\r\n\r\nNumber of keywords in meta tag: 2"))
+                << bench.output.Text();
+        }
     }
-}
-
-TEST(InsertMetaTagIntoFileTest, ComposesAFreshTagWhenTheBoxHoldsNone) {
-    for (const std::string& boxText :
-         {std::string("TITLE: Apples\r\n\r\nNo keywords meta tag found."),
-          std::string("<meta name=\"keywords\" content=\"typed\">")}) {
-        SCOPED_TRACE(boxText);
-        InsertBench bench;
-        bench.settings.txbInputFile = "  " + bench.settings.txbInputFile + " ";
-        bench.output.SetText(boxText);
-        EXPECT_EQ(bench.Click(), InsertOutcome::Inserted);
-        const std::string composed = ComposeKeywordsMetaTag(bench.session.Table, bench.settings);
-        EXPECT_EQ(bench.output.Text(), composed);
-        const std::string tag = composed.substr(0, composed.find("\r\n"));
-        EXPECT_EQ(ReadFileBytes(bench.document),
-                  "<head>\n<title>Apples</title>\n" + tag + "\n\n</head>\n");
-        ASSERT_EQ(bench.messages.shown.size(), 1u);
-        EXPECT_EQ(bench.messages.shown[0].prompt, kInsertedSuccessfully);
-    }
-}
-
-TEST(InsertMetaTagIntoFileTest, InsertsAnEditedTagAsEditedWithTheChosenBackup) {
-    InsertBench bench;
-    bench.settings.optInsertionWithBackup = true;
-    const std::string edited = "<META name=\"Keywords\" content=\"my, own\">";
-    bench.output.SetText("  " + edited +
-                         "\r\n\r\nNumber of keywords in meta tag: 2\r\nNumber of bytes in meta "
-                         "tag: 40  ");
-    EXPECT_EQ(bench.Click(), InsertOutcome::Inserted);
-    EXPECT_EQ(ReadFileBytes(bench.document),
-              "<head>\n<title>Apples</title>\n" + edited + "\n\n</head>\n");
-    EXPECT_EQ(ReadFileBytes(bench.folder.Path() / "index.bak.html"), kDocument);
-    EXPECT_EQ(bench.messages.shown.size(), 2u);
 }
 
 }  // namespace

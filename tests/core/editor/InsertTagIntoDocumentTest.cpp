@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include "core/editor/EditorTestSupport.h"
+#include <cerrno>
+#include <set>
+#include <system_error>
+
 #include "core/editor/EditorTexts.h"
 #include "core/editor/InsertTagIntoDocument.h"
 #include "fakes/FakeMessageBoxes.h"
@@ -10,180 +14,105 @@ namespace tagsmith::test {
 namespace {
 
 namespace fs = std::filesystem;
+using Names = std::set<std::string>;
 
 const std::string kTag = "<meta name=\"keywords\" content=\"alpha, beta\">";
 const std::string kOld = "<meta name=\"keywords\" content=\"old\">";
+const std::string kOlderBackup = "older backup";
 
-struct RewriteCase {
-    const char* name;
-    std::string document;
-    std::string expected;
-    std::string tag = kTag;
-};
-
-void PrintTo(const RewriteCase& c, std::ostream* out) {
-    *out << c.name;
+// The names in a folder, hidden ones (the temporary files) included.
+Names FolderNames(const fs::path& folder) {
+    Names names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
 }
 
-class RewriteTest : public testing::TestWithParam<RewriteCase> {};
-
-TEST_P(RewriteTest, WritesTheExpectedBytes) {
-    const TemporaryFolder folder;
-    const auto path = folder.WriteFile("index.html", GetParam().document);
-    FakeMessageBoxes messages;
-    FileSystemCalls files;
-    EXPECT_EQ(InsertTagIntoDocument(path.string(), GetParam().tag, false, messages, files),
-              InsertOutcome::Inserted);
-    EXPECT_EQ(ReadFileBytes(path), GetParam().expected);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].prompt, kInsertedSuccessfully);
-    EXPECT_EQ(messages.shown[0].title, kInsertCaption);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
-    EXPECT_EQ(FolderNames(folder.Path()), std::set<std::string>{"index.html"});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Documents, RewriteTest,
-    testing::Values(
-        RewriteCase{"TagBeforeHeadEndEmptyLineDropped",
-                    "<head>\r\n<title>T</title>\r\n\r\n</head>\r\n<body>\r\n",
-                    "<head>\r\n<title>T</title>\r\n" + kTag + "\r\n\r\n</head><body>\r\n"},
-        RewriteCase{"KeywordsAfterHeadOnOneLine",
-                    "<head><META NAME=\"Keywords\" CONTENT=\"old\">\r\n</head>\r\n",
-                    "<head>" + kTag + "\r\n</head>\r\n"},
-        RewriteCase{"KeywordsFollowedByHeadEnd", kOld + "</head>\r\n<body>x</body>\r\n",
-                    kTag + "\r\n</head><body>x</body>\r\n"},
-        RewriteCase{"TwoKeywordsTagsBothReplaced",
-                    "<head>\r\n" + kOld + "\r\n  " + kOld + " <p>\r\n</head>\r\n",
-                    "<head>\r\n" + kTag + "\r\n  " + kTag + "\r\n<p>\r\n</head>\r\n"},
-        RewriteCase{"KeywordsInsideCommentReplaced", "<!-- " + kOld + " -->\r\n</head>\r\n",
-                    "<!-- " + kTag + "\r\n-->\r\n</head>\r\n"},
-        RewriteCase{"SingleQuotedNameKept", "<meta name='keywords' content='x'>\r\n</head>\r\n",
-                    "<meta name='keywords' content='x'>\r\n" + kTag + "\r\n\r\n</head>\r\n"},
-        RewriteCase{
-            "SpaceLinesKeptBodyCopied",
-            "<head>\r\n   \r\n\r\n</head>\r\n\r\n<body>\r\n\r\n" + kOld + "\r\n",
-            "<head>\r\n   \r\n" + kTag + "\r\n\r\n</head>\r\n<body>\r\n\r\n" + kOld + "\r\n"},
-        RewriteCase{"LastLineHeadEndGetsALineEnd", "<head>\n<title>T</title>\n</head>",
-                    "<head>\n<title>T</title>\n" + kTag + "\n\n</head>\n"},
-        RewriteCase{"TextBeforeAndAfterHeadEnd", "<title>T</title>  </HEAD>  <body>\r\n",
-                    "<title>T</title>  " + kTag + "\r\n\r\n</HEAD><body>\r\n"},
-        RewriteCase{"KeywordsWithoutHeadEnd", "<p>\n" + kOld + "\n\n<p>x",
-                    "<p>\n" + kTag + "\n<p>x\n"},
-        RewriteCase{"LfDocument", "<head>\n" + kOld + "\n</head>\n<body>\n",
-                    "<head>\n" + kTag + "\n</head><body>\n"},
-        RewriteCase{"CrDocument", "<head>\r<title>T</title>\r</head>\r<body>\r",
-                    "<head>\r<title>T</title>\r" + kTag + "\r\r</head><body>\r"},
-        RewriteCase{"NoLineEndAtAll", "<head></head><body>x</body>",
-                    "<head>" + kTag + "\n\n</head><body>x</body>\n"},
-        RewriteCase{"MixedEndsKeptLineByLine", "<head>\r\n<p>\n</head>\r<body>\n",
-                    "<head>\r\n<p>\n" + kTag + "\r\n\r\n</head><body>\n"},
-        RewriteCase{"Utf8WithBomKeepsItsBytes",
-                    "\xEF\xBB\xBF<head>\r\n<title>Caf\xC3\xA9 cr\xC3\xA8me</title>\r\n</head>\r\n"
-                    "<body>na\xC3\xAFve \xE2\x98\x83</body>\r\n",
-                    "\xEF\xBB\xBF<head>\r\n<title>Caf\xC3\xA9 cr\xC3\xA8me</title>\r\n"
-                    "<meta name=\"keywords\" content=\"caf\xC3\xA9, \xE2\x98\x83\">\r\n\r\n"
-                    "</head><body>na\xC3\xAFve \xE2\x98\x83</body>\r\n",
-                    "<meta name=\"keywords\" content=\"caf\xC3\xA9, \xE2\x98\x83\">"},
-        RewriteCase{"BomBeforeKeywordsTagStaysFirst", "\xEF\xBB\xBF" + kOld + "\n</head>\n",
-                    "\xEF\xBB\xBF" + kTag + "\n</head>\n"},
-        RewriteCase{"Windows1252StaysWindows1252",
-                    "<head>\r\n<title>Caf\xE9</title>\r\n</head>\r\n<p>na\xEFve</p>\r\n",
-                    "<head>\r\n<title>Caf\xE9</title>\r\n<meta name=\"keywords\" "
-                    "content=\"caf\xE9, \x80uro, &#9731;\">\r\n\r\n</head><p>na\xEFve</p>\r\n",
-                    "<meta name=\"keywords\" content=\"caf\xC3\xA9, \xE2\x82\xACuro, "
-                    "\xE2\x98\x83\">"},
-        RewriteCase{"TypedLineBreakTakesTheDocumentsLineEnd", "<head>\n</head>\n",
-                    "<head>\n<meta name=\"keywords\"\ncontent=\"a\">\n\n</head>\n",
-                    "<meta name=\"keywords\"\r\ncontent=\"a\">"}),
-    [](const testing::TestParamInfo<RewriteCase>& info) { return info.param.name; });
-
-struct RefusalCase {
-    const char* name;
-    std::string document;
-    std::string prompt;
-};
-
-void PrintTo(const RefusalCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class RefusalTest : public testing::TestWithParam<RefusalCase> {};
-
-TEST_P(RefusalTest, LeavesEveryFileAsItWas) {
-    const TemporaryFolder folder;
-    const auto path = folder.WriteFile("index.html", GetParam().document);
-    folder.WriteFile("index.bak.html", "older backup");
-    for (const bool withBackup : {false, true}) {
+TEST(InsertTagIntoDocumentTest, RewritesTheHeadInTheDocumentsOwnLineEndsAndEncoding) {
+    struct Case {
+        std::string document;
+        std::string expected;
+        std::string tag = kTag;
+    };
+    const std::vector<Case> cases = {
+        // Before </head> when there is no keywords tag: an empty line before it is dropped, a line
+        // of spaces kept; a keywords tag after the head stays.
+        {"<head>\r\n   \r\n\r\n</head>\r\n\r\n<body>\r\n\r\n" + kOld + "\r\n",
+         "<head>\r\n   \r\n" + kTag + "\r\n\r\n</head>\r\n<body>\r\n\r\n" + kOld + "\r\n"},
+        {"<title>T</title>  </HEAD>  <body>\r\n",
+         "<title>T</title>  " + kTag + "\r\n\r\n</HEAD><body>\r\n"},
+        // Every keywords tag of the head is replaced, whatever surrounds it.
+        {"<head><META NAME=\"Keywords\" CONTENT=\"old\">\r\n</head>\r\n",
+         "<head>" + kTag + "\r\n</head>\r\n"},
+        {kOld + "</head>\r\n<body>x</body>\r\n", kTag + "\r\n</head><body>x</body>\r\n"},
+        {"<head>\r\n" + kOld + "\r\n  " + kOld + " <p>\r\n</head>\r\n",
+         "<head>\r\n" + kTag + "\r\n  " + kTag + "\r\n<p>\r\n</head>\r\n"},
+        {"<!-- " + kOld + " -->\r\n</head>\r\n", "<!-- " + kTag + "\r\n-->\r\n</head>\r\n"},
+        {"<p>\n" + kOld + "\n\n<p>x", "<p>\n" + kTag + "\n<p>x\n"},
+        // Line ends: LF, CR, none at all (LF), mixed (the first one for the tag).
+        {"<head>\n<title>T</title>\n</head>",
+         "<head>\n<title>T</title>\n" + kTag + "\n\n</head>\n"},
+        {"<head>\r<title>T</title>\r</head>\r<body>\r",
+         "<head>\r<title>T</title>\r" + kTag + "\r\r</head><body>\r"},
+        {"<head></head><body>x</body>", "<head>" + kTag + "\n\n</head><body>x</body>\n"},
+        {"<head>\r\n<p>\n</head>\r<body>\n", "<head>\r\n<p>\n" + kTag + "\r\n\r\n</head><body>\n"},
+        {"<head>\n</head>\n", "<head>\n<meta name=\"keywords\"\ncontent=\"a\">\n\n</head>\n",
+         "<meta name=\"keywords\"\r\ncontent=\"a\">"},
+        // Encodings: UTF-8 (with its byte-order mark) stays UTF-8; cp1252 stays cp1252.
+        {"\xEF\xBB\xBF<head>\r\n<title>Caf\xC3\xA9</title>\r\n</head>\r\n<b>\xE2\x98\x83</b>\r\n",
+         "\xEF\xBB\xBF<head>\r\n<title>Caf\xC3\xA9</title>\r\n<meta name=\"keywords\" "
+         "content=\"caf\xC3\xA9, \xE2\x98\x83\">\r\n\r\n</head><b>\xE2\x98\x83</b>\r\n",
+         "<meta name=\"keywords\" content=\"caf\xC3\xA9, \xE2\x98\x83\">"},
+        {"\xEF\xBB\xBF" + kOld + "\n</head>\n", "\xEF\xBB\xBF" + kTag + "\n</head>\n"},
+        {"<head>\r\n<title>Caf\xE9</title>\r\n</head>\r\n<p>na\xEFve</p>\r\n",
+         "<head>\r\n<title>Caf\xE9</title>\r\n<meta name=\"keywords\" "
+         "content=\"caf\xE9, \x80uro, &#9731;\">\r\n\r\n</head><p>na\xEFve</p>\r\n",
+         "<meta name=\"keywords\" content=\"caf\xC3\xA9, \xE2\x82\xACuro, \xE2\x98\x83\">"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.document);
+        const TemporaryFolder folder;
+        const auto path = folder.WriteFile("index.html", c.document);
         FakeMessageBoxes messages;
         FileSystemCalls files;
-        EXPECT_EQ(InsertTagIntoDocument(path.string(), kTag, withBackup, messages, files),
-                  InsertOutcome::Refused);
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].prompt, GetParam().prompt);
-        EXPECT_EQ(messages.shown[0].title, kNotInsertedTitle);
-        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
-        EXPECT_EQ(ReadFileBytes(path), GetParam().document);
-        EXPECT_EQ(ReadFileBytes(folder.Path() / "index.bak.html"), "older backup");
-        EXPECT_EQ(FolderNames(folder.Path()),
-                  (std::set<std::string>{"index.html", "index.bak.html"}));
+        EXPECT_EQ(InsertTagIntoDocument(path.string(), c.tag, false, messages, files),
+                  InsertOutcome::Inserted);
+        EXPECT_EQ(ReadFileBytes(path), c.expected);
+        EXPECT_EQ(FolderNames(folder.Path()), Names{"index.html"});
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Documents, RefusalTest,
-    testing::Values(
-        RefusalCase{"KeywordsTagOverTwoLines",
-                    "<head>\r\n<meta name=\"keywords\" content=\"a,\r\nb\">\r\n</head>\r\n",
-                    kTagSpansLines},
-        RefusalCase{"SplitTagAndNoHeadEnd", "<meta name=\"keywords\"\ncontent=\"x\">\n<p>",
-                    kTagSpansLines},
-        RefusalCase{"NoKeywordsTagNoHeadEnd", "<html>\r\n\r\n<body>x</body>\r\n", kNoHeadEnd},
-        RefusalCase{"NameOnTheLineAfterTheMeta", "<meta\r\nname=\"keywords\" content=\"x\">\r\n<p>",
-                    kNoHeadEnd}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
-
-TEST(InsertWithBackupTest, KeepsThePreviousContentAndReplacesAnOlderBackup) {
-    const TemporaryFolder folder;
+TEST(InsertTagIntoDocumentTest, KeepsTheModeAndReplacesTheBackupOnlyWhenAsked) {
     std::string body;  // several times the size of the write buffer
     while (body.size() < 300000) body += "<p>line " + std::to_string(body.size()) + "</p>\n";
     const std::string before = "<head>\n" + kOld + "\n</head>\n" + body;
-    const auto path = folder.WriteFile("index.html", before);
-    const auto backup = folder.WriteFile("index.bak.html", "older backup");
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    FakeMessageBoxes messages;
-    FileSystemCalls files;
-    EXPECT_EQ(InsertTagIntoDocument(path.string(), kTag, true, messages, files),
-              InsertOutcome::Inserted);
-    EXPECT_EQ(ReadFileBytes(path), "<head>\n" + kTag + "\n</head>" + body);
-    EXPECT_EQ(ReadFileBytes(backup), before);
-    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0640));
-    EXPECT_EQ(fs::status(backup).permissions(), fs::perms(0640));
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].prompt, kInsertedSuccessfully);
-    EXPECT_EQ(messages.shown[1].prompt,
-              std::string(kBackedUpAs) + "\r\n" + (folder.Path() / "index.bak.html").string());
-    EXPECT_EQ(messages.shown[1].title, kInsertCaption);
-    EXPECT_EQ(messages.shown[1].icon, MessageIcon::Information);
-    EXPECT_EQ(FolderNames(folder.Path()), (std::set<std::string>{"index.html", "index.bak.html"}));
+    for (const bool withBackup : {false, true}) {
+        const TemporaryFolder folder;
+        const auto path = folder.WriteFile("index.html", before);
+        const auto backup = folder.WriteFile("index.bak.html", kOlderBackup);
+        fs::permissions(path, fs::perms(0640));
+        FakeMessageBoxes messages;
+        FileSystemCalls files;
+        EXPECT_EQ(InsertTagIntoDocument(path.string(), kTag, withBackup, messages, files),
+                  InsertOutcome::Inserted);
+        EXPECT_EQ(ReadFileBytes(path), "<head>\n" + kTag + "\n</head>" + body);
+        EXPECT_EQ(fs::status(path).permissions(), fs::perms(0640));
+        EXPECT_EQ(ReadFileBytes(backup), withBackup ? before : kOlderBackup);
+        EXPECT_EQ(FolderNames(folder.Path()), (Names{"index.html", "index.bak.html"}));
+        ASSERT_EQ(messages.shown.size(), withBackup ? 2u : 1u);
+        EXPECT_EQ(messages.shown[0].prompt, kInsertedSuccessfully);
+        for (const FakeMessageBoxes::Box& box : messages.shown) {
+            EXPECT_EQ(box.title, kInsertCaption);
+            EXPECT_EQ(box.icon, MessageIcon::Information);
+        }
+        if (!withBackup) continue;
+        EXPECT_EQ(fs::status(backup).permissions(), fs::perms(0640));
+        EXPECT_EQ(messages.shown[1].prompt, std::string(kBackedUpAs) + "\r\n" + backup.string());
+    }
 }
 
-TEST(InsertWithoutBackupTest, LeavesAnOlderBackupAloneAndKeepsTheMode) {
-    const TemporaryFolder folder;
-    const auto path = folder.WriteFile("page.php", "<head></head>\n");
-    const auto backup = folder.WriteFile("page.bak.php", "older backup");
-    fs::permissions(path, fs::perms(0604));
-    FakeMessageBoxes messages;
-    FileSystemCalls files;
-    EXPECT_EQ(InsertTagIntoDocument(path.string(), kTag, false, messages, files),
-              InsertOutcome::Inserted);
-    EXPECT_EQ(ReadFileBytes(path), "<head>" + kTag + "\n\n</head>\n");
-    EXPECT_EQ(ReadFileBytes(backup), "older backup");
-    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0604));
-    EXPECT_EQ(messages.shown.size(), 1u);
-}
-
-TEST(InsertThroughLinkTest, RewritesTheLinksTargetAndKeepsTheLink) {
+TEST(InsertTagIntoDocumentTest, ThroughALinkRewritesTheTargetAndKeepsTheLink) {
     const TemporaryFolder folder;
     fs::create_directory(folder.Path() / "real");
     fs::create_directory(folder.Path() / "site");
@@ -197,9 +126,119 @@ TEST(InsertThroughLinkTest, RewritesTheLinksTargetAndKeepsTheLink) {
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadFileBytes(target), "<head>\n" + kTag + "\n\n</head>\n");
     EXPECT_EQ(ReadFileBytes(folder.Path() / "site" / "index.bak.html"), "<head>\n</head>\n");
-    EXPECT_EQ(FolderNames(folder.Path() / "real"), std::set<std::string>{"page.html"});
-    EXPECT_EQ(FolderNames(folder.Path() / "site"),
-              (std::set<std::string>{"index.html", "index.bak.html"}));
+    EXPECT_EQ(FolderNames(folder.Path() / "real"), Names{"page.html"});
+    EXPECT_EQ(FolderNames(folder.Path() / "site"), (Names{"index.html", "index.bak.html"}));
+}
+
+// The errno each call fails with (0: none).
+struct Faults {
+    int create = 0, open = 0, writable = 0, sync = 0, renameOntoDocument = 0;
+    long long diskSpace = -1;  // bytes the disk takes before it is full; -1: no limit
+};
+
+// The real calls, with those named in the faults failing.
+class FaultyFileSystemCalls : public FileSystemCalls {
+public:
+    Faults faults;
+    std::string document;
+
+    int CreateUnique(std::string& nameTemplate) override {
+        return faults.create ? Fail(faults.create) : FileSystemCalls::CreateUnique(nameTemplate);
+    }
+    int OpenForReading(const std::string& path) override {
+        return faults.open ? Fail(faults.open) : FileSystemCalls::OpenForReading(path);
+    }
+    int CheckWritable(const std::string& path) override {
+        return faults.writable ? Fail(faults.writable) : FileSystemCalls::CheckWritable(path);
+    }
+    int Sync(int fd) override {
+        return faults.sync ? Fail(faults.sync) : FileSystemCalls::Sync(fd);
+    }
+    int Rename(const std::string& from, const std::string& to) override {
+        if (faults.renameOntoDocument && to == document) return Fail(faults.renameOntoDocument);
+        return FileSystemCalls::Rename(from, to);
+    }
+    ssize_t Write(int fd, const char* data, std::size_t size) override {
+        if (faults.diskSpace < 0) return FileSystemCalls::Write(fd, data, size);
+        if (faults.diskSpace == 0) return Fail(ENOSPC);
+        const auto part = std::min<std::size_t>(size, static_cast<std::size_t>(faults.diskSpace));
+        const ssize_t written = FileSystemCalls::Write(fd, data, part);
+        if (written > 0) faults.diskSpace -= written;
+        return written;
+    }
+
+private:
+    static int Fail(int error) {
+        errno = error;
+        return -1;
+    }
+};
+
+TEST(InsertTagIntoDocumentTest, ARefusalOrAFaultLeavesEveryFileAsItWas) {
+    const std::string document = "<head>\r\n<title>T</title>\r\n</head>\r\n<body>x</body>\r\n";
+    const auto room = static_cast<long long>(document.size() + kTag.size() + 9);
+    // Permission bits do not stop the superuser: there the faults they cause are injected.
+    const bool root = ::geteuid() == 0;
+    struct Case {
+        bool backup = true;
+        int error = 0;  // of the fault; 0: a refusal
+        Faults faults = {};
+        const char* protect = nullptr;  // "." (the folder) or a file given the mode (0: a folder)
+        int mode = 0;
+        bool backupTakesTheDocument = false;  // the fault came after the backup was kept
+        const char* refusal = nullptr;
+        const char* page = nullptr;  // the document instead of the one above
+    };
+    const std::vector<Case> cases = {
+        {false, EACCES, {.create = EACCES}, ".", 0555},
+        {true, EACCES, {.open = EACCES}, "index.html", 0200},
+        {false, EACCES, {.writable = EACCES}, "index.html", 0444},
+        {true, EISDIR, {}, "index.bak.html"},
+        {false, ENOSPC, {.diskSpace = 20}},
+        {true, ENOSPC, {.diskSpace = room}},  // room for the new content, not for the backup
+        {false, EIO, {.sync = EIO}},
+        {true, EBUSY, {.renameOntoDocument = EBUSY}, nullptr, 0, true},
+        // Documents the insertion refuses (backup asked for, as in every row by default).
+        {.refusal = kTagSpansLines,
+         .page = "<head>\r\n<meta name=\"keywords\" content=\"a,\r\nb\">\r\n</head>\r\n"},
+        {.refusal = kTagSpansLines, .page = "<meta name=\"keywords\"\ncontent=\"x\">\n<p>"},
+        {.refusal = kNoHeadEnd, .page = "<html>\r\n\r\n<body>x</body>\r\n"},
+        {.refusal = kNoHeadEnd, .page = "<meta\r\nname=\"keywords\" content=\"x\">\r\n<p>"},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(i);
+        const Case& c = cases[i];
+        const std::string before = c.page != nullptr ? c.page : document;
+        const TemporaryFolder folder;
+        const auto path = folder.WriteFile("index.html", before);
+        const auto backup = folder.WriteFile("index.bak.html", kOlderBackup);
+        FaultyFileSystemCalls files;
+        files.document = path.string();
+        if (c.protect == nullptr || root) files.faults = c.faults;
+        if (c.protect != nullptr && c.mode == 0) {
+            fs::remove(folder.Path() / c.protect);
+            fs::create_directory(folder.Path() / c.protect);
+        } else if (c.protect != nullptr && !root) {
+            fs::permissions(folder.Path() / c.protect, fs::perms(c.mode));
+        }
+        const Names namesBefore = FolderNames(folder.Path());
+
+        FakeMessageBoxes messages;
+        EXPECT_EQ(InsertTagIntoDocument(path.string(), kTag, c.backup, messages, files),
+                  c.refusal ? InsertOutcome::Refused : InsertOutcome::Failed);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].prompt,
+                  c.refusal ? c.refusal : std::generic_category().message(c.error));
+        EXPECT_EQ(messages.shown[0].title, c.refusal ? kNotInsertedTitle : kErrorTitle);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+        EXPECT_EQ(FolderNames(folder.Path()), namesBefore);
+        fs::permissions(folder.Path(), fs::perms::owner_all, fs::perm_options::add);
+        fs::permissions(path, fs::perms::owner_read, fs::perm_options::add);
+        EXPECT_EQ(ReadFileBytes(path), before);
+        if (fs::is_regular_file(backup)) {
+            EXPECT_EQ(ReadFileBytes(backup), c.backupTakesTheDocument ? before : kOlderBackup);
+        }
+    }
 }
 
 }  // namespace
