@@ -1,83 +1,77 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <sstream>
+
 #include "core/engine/AcceptWord.h"
 #include "fakes/TestSupport.h"
 
 namespace tagsmith::test {
 namespace {
 
-struct AcceptCase {
-    const char* word;
-    bool accepted;
-    void (*adjust)(GeneratorSettings&) = nullptr;
-};
+using Adjust = void (*)(GeneratorSettings&);
 
-void NoShortWords(GeneratorSettings& s) {
-    s.chkIgnoreShortWords = false;
-}
-void French(GeneratorSettings& s) {
-    s.cboLanguage = kFrenchPosition;
-}
-void ShortWordSize3(GeneratorSettings& s) {
-    s.cboShortWordSize = 2;
-}
-void CommonWordsKept(GeneratorSettings& s) {
-    s.chkIgnoreCommonWords = false;
-}
-
-class AcceptWordTest : public ::testing::TestWithParam<AcceptCase> {
-protected:
-    void SetUp() override {
-        const TemporaryFolder folder;
-        commonWords.LoadCommonWords(kEnglishPosition,
-                                    folder.WriteFile("cmwds_en.txt", "the and of\r\n"));
-        ignoreList.Rebuild("apples Boring");
-    }
-
+TEST(AcceptWordTest, AppliesTheNineTestsInOrder) {
+    const TemporaryFolder folder;
     CommonWordLists commonWords;
+    commonWords.LoadCommonWords(kEnglishPosition, folder.WriteFile("en.txt", "the and of\r\n"));
+    commonWords.LoadCommonWords(kGermanPosition, folder.WriteFile("de.txt", "und\r\n"));
     IgnoreList ignoreList;
-};
-
-TEST_P(AcceptWordTest, AppliesTheNineTestsInOrder) {
-    GeneratorSettings settings;
-    if (GetParam().adjust != nullptr) GetParam().adjust(settings);
-    EXPECT_EQ(AcceptWord(GetParam().word, settings, commonWords, ignoreList), GetParam().accepted);
+    ignoreList.Rebuild(",Apples Boring pear \xC3\xA9t\xC3\xA9");
+    const Adjust defaults = [](GeneratorSettings&) {};
+    std::string sixty;
+    while (sixty.size() < kMaxWordLength) sixty += "abcdefghij";
+    struct Case {
+        Adjust adjust;
+        std::string accepted;  // words separated by blanks
+        std::string rejected;
+    };
+    const std::vector<Case> cases = {
+        {defaults, "sun " + sixty, "an it the " + sixty + "k"},
+        {[](GeneratorSettings& s) { s.chkIgnoreShortWords = false; }, "it", "aaa"},
+        {[](GeneratorSettings& s) { s.cboShortWordSize = 2; }, "", "sun"},
+        // Common words of the chosen language, in any case.
+        {defaults, "und", "THE And"},
+        {[](GeneratorSettings& s) { s.cboLanguage = kGermanPosition; }, "the", "Und"},
+        {[](GeneratorSettings& s) { s.chkIgnoreCommonWords = false; }, "the", ""},
+        {defaults, "win32 rhythm caf\xE9", "Zzz xxx mix civil MILL 2004 html"},
+        // Words to ignore match whole entries in any case.
+        {defaults, "ples apple pears bor", "apples APPLES boring pear \xC9T\xC9"},
+        // Negated auxiliary stems: English only, whole stems only.
+        {defaults, "ren arent", "couldn Couldn"},
+        {[](GeneratorSettings& s) { s.cboLanguage = kFrenchPosition; }, "couldn", ""},
+        {defaults, "fled only tweed folly monopoly seedy", "quickly wanted generated Generated"},
+    };
+    for (const Case& c : cases) {
+        GeneratorSettings settings;
+        c.adjust(settings);
+        for (const bool accepted : {true, false}) {
+            std::istringstream words(accepted ? c.accepted : c.rejected);
+            for (std::string word; words >> word;) {
+                EXPECT_EQ(AcceptWord(word, settings, commonWords, ignoreList), accepted) << word;
+            }
+        }
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Filters, AcceptWordTest,
-    ::testing::Values(
-        // Short words, at the default size 2 and at 3.
-        AcceptCase{"an", false}, AcceptCase{"it", false}, AcceptCase{"it", true, NoShortWords},
-        AcceptCase{"sun", true}, AcceptCase{"sun", false, ShortWordSize3}, AcceptCase{"the", false},
-        AcceptCase{"the", true, CommonWordsKept},
-        // Length limit.
-        AcceptCase{"abcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghij", true},
-        AcceptCase{"abcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijk", false},
-        // Rejected whatever the settings.
-        AcceptCase{"aaa", false, NoShortWords}, AcceptCase{"Zzz", false}, AcceptCase{"xxx", false},
-        AcceptCase{"mix", false}, AcceptCase{"civil", false}, AcceptCase{"MILL", false},
-        AcceptCase{"2004", false}, AcceptCase{"html", false}, AcceptCase{"win32", true},
-        AcceptCase{"rhythm", true}, AcceptCase{"\xC9t\xE9", true},
-        // Words to ignore: whole entries only, whatever the case of the word.
-        AcceptCase{"apples", false}, AcceptCase{"Apples", false}, AcceptCase{"ples", true},
-        AcceptCase{"boring", false}, AcceptCase{"bor", true},
-        // Negated auxiliary stems: English only, whole stems only.
-        AcceptCase{"couldn", false}, AcceptCase{"Couldn", false},
-        AcceptCase{"couldn", true, French}, AcceptCase{"ren", true}, AcceptCase{"arent", true},
-        // Suffix rule.
-        AcceptCase{"quickly", false}, AcceptCase{"wanted", false}, AcceptCase{"generated", false},
-        AcceptCase{"Generated", false}, AcceptCase{"fled", true}, AcceptCase{"only", true},
-        AcceptCase{"limited", true}, AcceptCase{"tweed", true}, AcceptCase{"monopoly", true},
-        AcceptCase{"alfred", true}, AcceptCase{"folly", true}, AcceptCase{"filly", true},
-        AcceptCase{"screed", true}, AcceptCase{"seedy", true}),
-    [](const auto& info) {
-        std::string name = std::to_string(info.index) + "_";
-        for (const char c : std::string(info.param.word).substr(0, 12)) {
-            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        }
-        return name;
-    });
+TEST(IgnoreListTest, RebuildNormalisesTheBoxAndStoresLowerCaseCp1252) {
+    const std::vector<std::array<std::string, 3>> cases = {
+        {"  Foo, ,bar  ", "foo,bar", "foo,bar,"},
+        {"Alpha  beta", "alpha,beta", "alpha,beta,"},
+        {"   ", "", ","},
+        {",foo", ",foo", ",foo,"},
+        {"foo,,", "foo", "foo,"},
+        {"a , b", "a,b", "a,b,"},
+        // Typed characters stay as typed; those cp1252 holds are lower-cased.
+        {"\xC3\x89T\xC3\x89 \xD0\x9F\xD1\x80\xD0\xB8", "\xC3\xA9t\xC3\xA9,\xD0\x9F\xD1\x80\xD0\xB8",
+         "\xE9t\xE9,\x81\x81\x81,"},
+    };
+    for (const auto& [boxText, normalised, list] : cases) {
+        IgnoreList ignoreList;
+        EXPECT_EQ(ignoreList.Rebuild(boxText), normalised);
+        EXPECT_EQ(ignoreList.Text(), list);
+    }
+}
 
 }  // namespace
 }  // namespace tagsmith::test

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <ostream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "core/engine/WordTable.h"
@@ -11,15 +11,13 @@ namespace tagsmith::test {
 struct Occurrence {
     std::string word;
     float weight = 1.0f;
-    bool exempt = false;
 };
 
 // A table holding the given occurrences, counted in order.
 inline WordTable MakeTable(const std::vector<Occurrence>& occurrences) {
     WordTable table;
-    for (const Occurrence& occurrence : occurrences) {
-        std::string word = occurrence.word;
-        table.AddOccurrence(word, occurrence.weight, occurrence.exempt);
+    for (Occurrence occurrence : occurrences) {
+        table.AddOccurrence(occurrence.word, occurrence.weight, false);
     }
     return table;
 }
@@ -28,8 +26,10 @@ struct Row {
     std::string word;
     std::int32_t frequency = 0;
     float value = 0.0f;
-
     bool operator==(const Row&) const = default;
+    friend void PrintTo(const Row& row, std::ostream* out) {
+        *out << "{" << row.word << ", " << row.frequency << ", " << row.value << "}";
+    }
 };
 
 inline std::vector<Row> Rows(const WordTable& table) {
@@ -39,10 +39,6 @@ inline std::vector<Row> Rows(const WordTable& table) {
         rows.push_back({entry.Word, entry.Frequency, entry.KeyValue});
     }
     return rows;
-}
-
-inline void PrintTo(const Row& row, std::ostream* out) {
-    *out << "{" << row.word << ", " << row.frequency << ", " << row.value << "}";
 }
 
 }  // namespace tagsmith::test
