@@ -44,7 +44,7 @@ void CommonWordLists::LoadCommonWords(int language, const std::filesystem::path&
     std::vector<std::string>& words = m_words[static_cast<std::size_t>(language)];
     words.clear();
     auto& lookup = m_lookup[static_cast<std::size_t>(language)];
-    lookup.clear();
+    lookup.Clear();
 
     int offending = 0;
     if (static_cast<int>(ClassifyListFile(file, kListFileLookAhead, offending)) < 1) return;
@@ -65,7 +65,7 @@ void CommonWordLists::LoadCommonWords(int language, const std::filesystem::path&
             ++start;
         }
     }
-    lookup.insert(words.begin(), words.end());
+    for (const std::string& word : words) lookup.Insert(word) = 1;
 }
 
 bool CommonWordLists::IsLoaded(int language) const {
@@ -79,8 +79,7 @@ bool CommonWordLists::IsCommonWord(const std::string& word, int language) const 
 
 bool CommonWordLists::IsCommonLowerWord(std::string_view lowerWord, int language) const {
     if (!IsLanguage(language)) return false;
-    const auto& lookup = m_lookup[static_cast<std::size_t>(language)];
-    return lookup.find(lowerWord) != lookup.end();
+    return m_lookup[static_cast<std::size_t>(language)].Find(lowerWord) != nullptr;
 }
 
 const std::vector<std::string>& CommonWordLists::Words(int language) const {

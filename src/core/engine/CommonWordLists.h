@@ -1,13 +1,13 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
-#include "core/engine/StringHash.h"
+#include "core/engine/FlatStringTable.h"
 #include "core/settings/GeneratorSettings.h"
 
 namespace tagsmith {
@@ -33,8 +33,7 @@ public:
 private:
     std::array<std::vector<std::string>, kLanguageCount> m_words;
     // The same words hashed, for IsCommonWord, which is asked for every word of a document.
-    std::array<std::unordered_set<std::string, StringHash, std::equal_to<>>, kLanguageCount>
-        m_lookup;
+    std::array<FlatStringTable<std::uint8_t>, kLanguageCount> m_lookup;
 };
 
 // ReportCommonWordsMissing: the message about the selected language's missing list.

@@ -5,21 +5,21 @@
 namespace tagsmith {
 
 void WordIndex::Add(std::string_view word, RowId row) {
-    auto found = m_rows.find(word);
-    if (found == m_rows.end()) {
-        m_rows.emplace(std::string(word), Rows{row, {}});
+    Rows& rows = m_rows.Insert(word);
+    if (rows.first == kNoRow) {
+        rows.first = row;
     } else {
-        found->second.more.push_back(row);
+        rows.more.push_back(row);
     }
 }
 
 void WordIndex::Remove(std::string_view word, RowId row) {
-    const auto found = m_rows.find(word);
-    if (found == m_rows.end()) return;
-    Rows& rows = found->second;
+    Rows* found = m_rows.Find(word);
+    if (found == nullptr) return;
+    Rows& rows = *found;
     if (rows.first == row) {
         if (rows.more.empty()) {
-            m_rows.erase(found);
+            m_rows.Erase(word);
             return;
         }
         rows.first = rows.more.back();
@@ -34,8 +34,7 @@ void WordIndex::Remove(std::string_view word, RowId row) {
 }
 
 const WordIndex::Rows* WordIndex::Find(std::string_view word) const {
-    const auto found = m_rows.find(word);
-    return found == m_rows.end() ? nullptr : &found->second;
+    return m_rows.Find(word);
 }
 
 }  // namespace tagsmith

@@ -1,13 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
-#include "core/engine/StringHash.h"
+#include "core/engine/FlatStringTable.h"
 
 namespace tagsmith {
 
@@ -31,7 +29,9 @@ public:
         }
     };
 
-    void Clear() { m_rows.clear(); }
+    void Clear() { m_rows.Clear(); }
+    // Room for `words` distinct words without growing.
+    void Reserve(std::size_t words) { m_rows.Reserve(words); }
     void Add(std::string_view word, RowId row);
     void Remove(std::string_view word, RowId row);
     // The rows holding the word, or nullptr. The pointer stays valid until the word's last row
@@ -40,7 +40,7 @@ public:
     bool Contains(std::string_view word) const { return Find(word) != nullptr; }
 
 private:
-    std::unordered_map<std::string, Rows, StringHash, std::equal_to<>> m_rows;
+    FlatStringTable<Rows> m_rows;
 };
 
 }  // namespace tagsmith

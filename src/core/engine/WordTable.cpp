@@ -106,6 +106,7 @@ void WordTable::MergeCaseVariants() {
     CaseVariantMerger merger(m_rows, m_order);
     if (merger.Run() == 0) return;
     m_index.Clear();
+    m_index.Reserve(m_order.size());
     std::fill(m_live.begin(), m_live.end(), false);
     for (std::size_t position = 1; position < m_order.size(); ++position) {
         const RowId row = m_order[position];

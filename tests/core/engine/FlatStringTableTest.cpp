@@ -1,0 +1,51 @@
+// The flat hash table of the word index must behave as a map from words to values, through long
+// runs of insertions and removals (removal moves entries back, growth moves them all).
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <string>
+
+#include "core/engine/FlatStringTable.h"
+
+namespace tagsmith::test {
+namespace {
+
+TEST(FlatStringTableTest, BehavesAsAMapThroughInsertionsAndRemovals) {
+    std::mt19937 random(23);
+    FlatStringTable<int> table;
+    std::map<std::string, int> model;
+    // Few distinct keys, so that the same keys come and go and probe runs overlap.
+    const auto key = [&random] {
+        std::string word;
+        const int length = std::uniform_int_distribution<int>(0, 10)(random);
+        for (int k = 0; k < length; ++k) word.push_back("ab"[random() % 2]);
+        return word;
+    };
+    for (int step = 0; step < 200000; ++step) {
+        const std::string word = key();
+        const int operation = std::uniform_int_distribution<int>(0, 2)(random);
+        if (operation == 0) {
+            table.Insert(word) = step;
+            model[word] = step;
+        } else if (operation == 1) {
+            ASSERT_EQ(table.Erase(word), model.erase(word) == 1) << word;
+        } else {
+            const int* found = table.Find(word);
+            const auto expected = model.find(word);
+            ASSERT_EQ(found != nullptr, expected != model.end()) << word;
+            if (found != nullptr) {
+                ASSERT_EQ(*found, expected->second) << word;
+            }
+        }
+        ASSERT_EQ(table.Size(), model.size());
+    }
+    for (const auto& [word, value] : model) {
+        const int* found = table.Find(word);
+        ASSERT_NE(found, nullptr) << word;
+        EXPECT_EQ(*found, value);
+    }
+}
+
+}  // namespace
+}  // namespace tagsmith::test
