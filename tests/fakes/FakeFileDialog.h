@@ -9,14 +9,11 @@
 namespace tagsmith::test {
 
 // Answers with the next queued file name, or as if cancelled when none is queued; records the
-// request.
+// filter and the folder it was asked for.
 class FakeFileDialog : public FileDialog {
 public:
-    std::optional<std::string> GetOpenFileName(const std::string& dialogTitle,
-                                               const std::string& dialogFilter,
+    std::optional<std::string> GetOpenFileName(const std::string&, const std::string& dialogFilter,
                                                const std::string& dialogFolder) override {
-        ++calls;
-        title = dialogTitle;
         filter = dialogFilter;
         folder = dialogFolder;
         if (nextNames.empty()) return std::nullopt;
@@ -26,8 +23,6 @@ public:
     }
 
     std::deque<std::optional<std::string>> nextNames;
-    int calls = 0;
-    std::string title;
     std::string filter;
     std::string folder;
 };

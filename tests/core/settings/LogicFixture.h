@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include "core/settings/MainWindowLogic.h"
+#include "core/settings/SettingFields.h"
+#include "core/settings/StateFileFormat.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeFileDialog.h"
 #include "fakes/FakeMainWindowView.h"
@@ -17,53 +20,98 @@
 
 namespace tagsmith::test {
 
-// The window logic on a fake view, with its program data in a private folder (a copy of the
-// built data, so tests may remove a common-word file) and its state file beside it.
+// The window logic on a fake view with the built program data, and its state file in a private
+// folder.
 class LogicFixture : public ::testing::Test {
 protected:
-    LogicFixture() : m_workingFolder(std::filesystem::current_path()) {
-        std::filesystem::create_directory(DataFolder());
-        for (const auto& entry : std::filesystem::directory_iterator(BinaryFolder())) {
-            const std::string name = entry.path().filename().string();
-            if (name == "zpm.dat" || name.starts_with("cmwds_")) {
-                std::filesystem::copy_file(entry.path(), DataFolder() / name);
-            }
-        }
-    }
-
-    // Start-up may move the working folder to a saved document's folder (a temporary one here).
+    LogicFixture() : m_workingFolder(std::filesystem::current_path()) {}
+    // Start-up may move the working folder to a saved document's folder.
     ~LogicFixture() override { std::filesystem::current_path(m_workingFolder); }
 
-    std::filesystem::path DataFolder() const { return m_folder.Path() / "data"; }
     std::string StatePath() const { return (m_folder.Path() / "tagsmith.usr").string(); }
-    const TemporaryFolder& Folder() const { return m_folder; }
+    void WriteState(const std::string& content) const {
+        m_folder.WriteFile("tagsmith.usr", content);
+    }
 
-    // A new logic (a new run of the program) on the same data and state file.
-    MainWindowLogic& NewLogic() {
+    // A new run of the program on the same state file.
+    MainWindowLogic& NewLogic(const std::filesystem::path& dataFolder = BinaryFolder()) {
         m_logic.reset();
         view = FakeMainWindowView{};
         m_logic = std::make_unique<MainWindowLogic>(
-            view, MainWindowServices{messages, fileDialog, clipboard, shell, events}, DataFolder());
+            view, MainWindowServices{messages, fileDialog, clipboard, shell, events}, dataFolder);
         m_logic->SetStatePath(StatePath());
         return *m_logic;
     }
-    // Starts a new run and checks that it started.
     MainWindowLogic& Started() {
-        MainWindowLogic& logic = NewLogic();
-        EXPECT_TRUE(logic.Start());
+        EXPECT_TRUE(NewLogic().Start());
         messages.shown.clear();
-        return logic;
+        return *m_logic;
     }
     MainWindowLogic& Logic() { return *m_logic; }
 
-    // Writes a document into the private folder and returns its path.
     std::string Document(const std::string& name, const std::string& content) const {
         return m_folder.WriteFile(name, content).string();
     }
-    // Chooses the document through "Input file".
     void Choose(const std::string& path) {
         fileDialog.nextNames.push_back(path);
         Logic().OnClick(Control::cmdInputFile);
+    }
+    // What the user does to a control: picks list item `value`, sets a check box or option to
+    // "1" or "0", types `value` into a box (if given) and leaves it, or clicks.
+    void Act(Control control, const char* value = nullptr) {
+        const std::string_view name = ControlName(control);
+        if (name.starts_with("cbo")) {
+            Logic().OnListChanged(control, std::atoi(value));
+        } else if (name.starts_with("chk") || name.starts_with("opt")) {
+            Logic().OnCheckChanged(control, std::string_view(value) == "1");
+        } else if (name.starts_with("txb")) {
+            if (value != nullptr) {
+                view.texts[control] = value;
+                Logic().OnTextEdited(control, value);
+            }
+            Logic().OnLostFocus(control);
+        } else {
+            Logic().OnClick(control);
+        }
+    }
+    // Moves every saved setting and "Large window" off its default (German in lower case
+    // confirmed).
+    static constexpr std::pair<Control, const char*> kEveryChange[] = {
+        {Control::txbBeginMetaTagWith, "red \"crisp\" apples"},
+        {Control::txbWordsToIgnore, "Foo  BAR"},
+        {Control::txbMaxNumKeywordsInMetaTag, "70"},
+        {Control::txbMaxNumBytesInMetaTag, "0"},
+        {Control::cboShortWordSize, "3"},
+        {Control::cboThresholdFrequency, "0"},
+        {Control::cboTableWeight, "9"},
+        {Control::cboExistingKeywordsWeight, "7"},
+        {Control::cboBoldWeight, "6"},
+        {Control::cboTitleWeight, "2"},
+        {Control::cboDescriptionWeight, "3"},
+        {Control::cboItalicWeight, "8"},
+        {Control::cboDivWeight, "0"},
+        {Control::cboSpanWeight, "5"},
+        {Control::cboLanguage, "2"},
+        {Control::chkIgnoreShortWords, "0"},
+        {Control::chkIgnoreCommonWords, "0"},
+        {Control::chkPreserveCase, "0"},
+        {Control::chkSpaceAfterComma, "0"},
+        {Control::optInsertionWithBackup, "1"},
+        {Control::chkLargeWindow, "1"}};
+    void ChangeEverySetting() {
+        messages.nextAnswers = {MessageResult::Yes};
+        for (const auto& [control, value] : kEveryChange) Act(control, value);
+    }
+    // The saved settings as the view shows them.
+    GeneratorSettings Shown() const {
+        GeneratorSettings shown;
+        for (const StateLine& line : kStateLines) {
+            if (int* list = ListField(shown, line.control)) *list = view.ListIndex(line.control);
+            if (bool* box = CheckField(shown, line.control)) *box = view.IsChecked(line.control);
+            if (std::string* text = TextField(shown, line.control)) *text = view.Text(line.control);
+        }
+        shown.optInsertionWithBackup = view.IsChecked(Control::optInsertionWithBackup);
+        return shown;
     }
     std::string Output() const { return view.Text(Control::txbMetaTag); }
 

@@ -1,104 +1,65 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "LogicFixture.h"
 
 namespace tagsmith::test {
 namespace {
 
-constexpr const char* kDocument =
-    "<html><head><title>Apples and pears</title></head>\n"
-    "<body><p>Apples grow in orchards. <b>Orchards</b> need rain.</p></body></html>\n";
-
 class SettingsHandlersTest : public LogicFixture {
 protected:
-    // Started, with a document chosen and scanned by "Generate".
     void StartWithFinishedScan() {
         Started();
-        Choose(Document("fruit.htm", kDocument));
-        Logic().OnClick(Control::cmdGenerateKeywordMetaTag);
+        Choose(Document("fruit.htm", "<title>Apples and pears</title><p>Apples <b>grow</b>.</p>"));
+        Act(Control::cmdGenerateKeywordMetaTag);
         ASSERT_TRUE(Logic().Session().ScanIsCurrent);
     }
 };
 
 TEST_F(SettingsHandlersTest, GermanLowerCaseAsksAndOnlyYesKeepsItOff) {
-    struct Case {
-        MessageResult answer;
-        bool keptOff;
-    };
-    const Case cases[] = {
+    const std::pair<MessageResult, bool> cases[] = {
         {MessageResult::Yes, true}, {MessageResult::No, false}, {MessageResult::Cancel, false}};
-    for (const Case& c : cases) {
+    for (const auto& [answer, keptOff] : cases) {
         Started();
-        Logic().OnListChanged(Control::cboLanguage, kGermanPosition);
+        Act(Control::cboLanguage, "2");
         messages.shown.clear();
-        messages.nextAnswers = {c.answer};
-        Logic().OnCheckChanged(Control::chkPreserveCase, false);
+        messages.nextAnswers = {answer};
+        Act(Control::chkPreserveCase, "0");
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].title, "Confirmation");
         EXPECT_EQ(messages.shown[0].prompt,
                   "For German text it is better to keep upper/lower case.\r\n\r\n"
                   "Are you sure you want all keywords in lower case?");
         EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNoCancel);
-        EXPECT_EQ(Logic().Settings().chkPreserveCase, !c.keptOff);
-        EXPECT_EQ(view.IsChecked(Control::chkPreserveCase), !c.keptOff);
+        EXPECT_EQ(Logic().Settings().chkPreserveCase, !keptOff);
+        EXPECT_EQ(view.IsChecked(Control::chkPreserveCase), !keptOff);
     }
 }
 
-TEST_F(SettingsHandlersTest, SettingsOfTheScanDropAFinishedScanOthersKeepIt) {
-    using Action = std::function<void(MainWindowLogic&)>;
-    struct Case {
-        const char* name;
-        Action action;
-        bool scansAgain;
+TEST_F(SettingsHandlersTest, SettingsOfTheScanDropAFinishedScanOthersOnlyRecompose) {
+    const std::tuple<Control, const char*, bool> cases[] = {
+        {Control::cboBoldWeight, "8", true},
+        {Control::cboShortWordSize, "5", true},
+        {Control::chkIgnoreShortWords, "0", true},
+        {Control::chkIgnoreCommonWords, "0", true},
+        {Control::chkPreserveCase, "0", true},
+        {Control::cboLanguage, "3", true},
+        {Control::txbWordsToIgnore, "rain", true},
+        {Control::txbInputFile, nullptr, true},
+        {Control::cmdClearOutput, nullptr, true},
+        {Control::cmdReset, nullptr, true},
+        {Control::chkSpaceAfterComma, "0", false},
+        {Control::optInsertionWithBackup, "1", false},
+        {Control::txbMaxNumKeywordsInMetaTag, "10", false},
+        {Control::txbMaxNumBytesInMetaTag, "100", false},
+        {Control::txbBeginMetaTagWith, "x y", false},
+        {Control::cmdClearWordsToIgnore, nullptr, false},
+        {Control::cmdClearInputFile, nullptr, false},
+        {Control::chkLargeWindow, "1", false},
     };
-    const Case cases[] = {
-        {"bold weight", [](auto& l) { l.OnListChanged(Control::cboBoldWeight, 8); }, true},
-        {"title weight", [](auto& l) { l.OnListChanged(Control::cboTitleWeight, 1); }, true},
-        {"span weight", [](auto& l) { l.OnListChanged(Control::cboSpanWeight, 0); }, true},
-        {"threshold", [](auto& l) { l.OnListChanged(Control::cboThresholdFrequency, 4); }, true},
-        {"short size", [](auto& l) { l.OnListChanged(Control::cboShortWordSize, 5); }, true},
-        {"short words", [](auto& l) { l.OnCheckChanged(Control::chkIgnoreShortWords, false); },
-         true},
-        {"common words", [](auto& l) { l.OnCheckChanged(Control::chkIgnoreCommonWords, false); },
-         true},
-        {"case", [](auto& l) { l.OnCheckChanged(Control::chkPreserveCase, false); }, true},
-        {"language", [](auto& l) { l.OnListChanged(Control::cboLanguage, 3); }, true},
-        {"words to ignore",
-         [](auto& l) {
-             l.OnTextEdited(Control::txbWordsToIgnore, "rain");
-             l.OnLostFocus(Control::txbWordsToIgnore);
-         },
-         true},
-        {"input file left", [](auto& l) { l.OnLostFocus(Control::txbInputFile); }, true},
-        {"clear output", [](auto& l) { l.OnClick(Control::cmdClearOutput); }, true},
-        {"restore defaults", [](auto& l) { l.OnClick(Control::cmdReset); }, true},
-        {"commas", [](auto& l) { l.OnCheckChanged(Control::chkSpaceAfterComma, false); }, false},
-        {"backup", [](auto& l) { l.OnCheckChanged(Control::optInsertionWithBackup, true); }, false},
-        {"keyword limit",
-         [](auto& l) {
-             l.OnTextEdited(Control::txbMaxNumKeywordsInMetaTag, "10");
-             l.OnLostFocus(Control::txbMaxNumKeywordsInMetaTag);
-         },
-         false},
-        {"byte limit",
-         [](auto& l) {
-             l.OnTextEdited(Control::txbMaxNumBytesInMetaTag, "100");
-             l.OnLostFocus(Control::txbMaxNumBytesInMetaTag);
-         },
-         false},
-        {"begin phrase", [](auto& l) { l.OnTextEdited(Control::txbBeginMetaTagWith, "x y"); },
-         false},
-        {"clear words to ignore", [](auto& l) { l.OnClick(Control::cmdClearWordsToIgnore); },
-         false},
-        {"clear input file", [](auto& l) { l.OnClick(Control::cmdClearInputFile); }, false},
-        {"large window", [](auto& l) { l.OnCheckChanged(Control::chkLargeWindow, true); }, false},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [control, value, scansAgain] : cases) {
         StartWithFinishedScan();
-        c.action(Logic());
-        EXPECT_EQ(Logic().Session().ScanIsCurrent, !c.scansAgain) << c.name;
+        Act(control, value);
+        EXPECT_EQ(Logic().Session().ScanIsCurrent, !scansAgain) << ControlName(control);
     }
 }
 
@@ -106,63 +67,47 @@ TEST_F(SettingsHandlersTest, RestoreDefaultsKeepsTextsLanguageAndWindowSize) {
     Started();
     const std::string document = Document("page.htm", "<p>x</p>");
     Choose(document);
-    MainWindowLogic& logic = Logic();
-    logic.OnTextEdited(Control::txbWordsToIgnore, "alpha");
-    logic.OnTextEdited(Control::txbBeginMetaTagWith, "beta");
-    logic.OnTextEdited(Control::txbMaxNumKeywordsInMetaTag, "20");
-    logic.OnTextEdited(Control::txbMaxNumBytesInMetaTag, "200");
-    logic.OnListChanged(Control::cboLanguage, kFrenchPosition);
-    logic.OnListChanged(Control::cboDivWeight, 9);
-    logic.OnCheckChanged(Control::chkSpaceAfterComma, false);
-    logic.OnCheckChanged(Control::optInsertionWithBackup, true);
-    logic.OnCheckChanged(Control::chkLargeWindow, true);
-    logic.OnClick(Control::cmdReset);
-    const GeneratorSettings& s = logic.Settings();
-    EXPECT_EQ(s.txbInputFile, document);
-    EXPECT_EQ(s.txbWordsToIgnore, "alpha");
-    EXPECT_EQ(s.txbBeginMetaTagWith, "beta");
-    EXPECT_EQ(s.cboLanguage, kFrenchPosition);
-    EXPECT_TRUE(s.chkLargeWindow);
-    EXPECT_EQ(s.txbMaxNumKeywordsInMetaTag, "50");
-    EXPECT_EQ(view.Text(Control::txbMaxNumBytesInMetaTag), "500");
-    EXPECT_EQ(view.ListIndex(Control::cboDivWeight), 2);
-    EXPECT_TRUE(view.IsChecked(Control::chkSpaceAfterComma));
-    EXPECT_TRUE(view.IsChecked(Control::optInsertionWithoutBackup));
+    ChangeEverySetting();
+    Act(Control::cmdReset);
+    GeneratorSettings expected;
+    expected.txbInputFile = document;
+    expected.txbBeginMetaTagWith = "red \"crisp\" apples";
+    expected.txbWordsToIgnore = "foo,bar";
+    expected.cboLanguage = kGermanPosition;
+    EXPECT_EQ(FormatStateFile(Logic().Settings()), FormatStateFile(expected));
+    EXPECT_EQ(FormatStateFile(Shown()), FormatStateFile(expected));
+    EXPECT_TRUE(Logic().Settings().chkLargeWindow);
     EXPECT_EQ(view.focus, Control::cmdGenerateKeywordMetaTag);
 }
 
-TEST_F(SettingsHandlersTest, AnotherLanguageWithoutItsFileSwitchesCommonWordsOff) {
-    Started();
-    Logic().OnListChanged(Control::cboLanguage, kAnotherLanguagePosition);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "Common words not available");
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
-    EXPECT_FALSE(Logic().Settings().chkIgnoreCommonWords);
-
-    // Switching the box on again is refused with the same message.
-    messages.shown.clear();
-    Logic().OnCheckChanged(Control::chkIgnoreCommonWords, true);
-    EXPECT_EQ(messages.shown.size(), 1u);
+TEST_F(SettingsHandlersTest, ALanguageWithoutItsCommonWordsSwitchesThemOffAndScansAgain) {
+    const std::string missing = "Common words in another language could not be read from file\r\n" +
+                                (BinaryFolder() / "cmwds_xx.txt").string();
+    StartWithFinishedScan();
+    Act(Control::chkIgnoreCommonWords, "0");
+    Act(Control::cmdGenerateKeywordMetaTag);
+    Act(Control::cboLanguage, "6");  // stale even though the box was off already
+    EXPECT_FALSE(Logic().Session().ScanIsCurrent);
+    Act(Control::chkIgnoreCommonWords, "1");  // refused with the same message
+    ASSERT_EQ(messages.shown.size(), 2u);
+    for (const auto& shown : messages.shown) {
+        EXPECT_EQ(shown.title, "Common words not available");
+        EXPECT_EQ(shown.prompt, missing);
+        EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
+    }
     EXPECT_FALSE(Logic().Settings().chkIgnoreCommonWords);
     EXPECT_FALSE(view.IsChecked(Control::chkIgnoreCommonWords));
 
-    // A language whose list was read takes the box without a word.
+    // A saved state with that language and the box on reports the missing list at start-up.
+    GeneratorSettings saved;
+    saved.cboLanguage = kAnotherLanguagePosition;
+    WriteState(FormatStateFile(saved));
     messages.shown.clear();
-    Logic().OnListChanged(Control::cboLanguage, kEnglishPosition);
-    Logic().OnCheckChanged(Control::chkIgnoreCommonWords, true);
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(Logic().Settings().chkIgnoreCommonWords);
-}
-
-TEST_F(SettingsHandlersTest, ChangingTheLanguageAlwaysScansAgain) {
-    // The language decides the English negated stems too, so the scan is stale even when the
-    // new language's common words are missing and the box was already off.
-    StartWithFinishedScan();
-    Logic().OnCheckChanged(Control::chkIgnoreCommonWords, false);
-    Logic().OnClick(Control::cmdGenerateKeywordMetaTag);
-    ASSERT_TRUE(Logic().Session().ScanIsCurrent);
-    Logic().OnListChanged(Control::cboLanguage, kAnotherLanguagePosition);
-    EXPECT_FALSE(Logic().Session().ScanIsCurrent);
+    ASSERT_TRUE(NewLogic().Start());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].prompt, missing);
+    EXPECT_EQ(Logic().Settings().cboLanguage, kAnotherLanguagePosition);
+    EXPECT_FALSE(view.IsChecked(Control::chkIgnoreCommonWords));
 }
 
 }  // namespace

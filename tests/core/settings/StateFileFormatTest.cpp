@@ -5,59 +5,33 @@
 namespace tagsmith {
 namespace {
 
-TEST(StateFileFormatTest, DefaultsGiveTheDocumentedTwentyOneLines) {
-    const GeneratorSettings defaults;
-    EXPECT_EQ(FormatStateFile(defaults),
+TEST(StateFileFormatTest, DefaultsGiveTheTwentyOneLinesInFileOrder) {
+    EXPECT_EQ(FormatStateFile(GeneratorSettings{}),
               "\"\"\n\"\"\n\"\"\n\"50\"\n\"500\"\n"
               "1\n1\n1\n0\n4\n1\n1\n1\n1\n8\n5\n4\n2\n2\n0\n0\n");
 }
 
-TEST(StateFileFormatTest, TextValuesRoundTripWithQuotesDoubled) {
-    const std::string texts[] = {"", "plain", "say \"hi\"", "\"", "a\"\"b", "ünïcödé €"};
-    for (const std::string& text : texts) {
-        const std::string line = EncodeTextValue(text);
-        EXPECT_EQ(DecodeTextValue(line), text) << line;
+TEST(StateFileFormatTest, TextValuesRoundTripWithQuotesDoubledAndAreReadToTheClosingQuote) {
+    for (const std::string text : {"", "plain", "say \"hi\"", "\"", "a\"\"b", "ünïcödé €"}) {
+        EXPECT_EQ(DecodeTextValue(EncodeTextValue(text)), text) << text;
     }
-    EXPECT_EQ(EncodeTextValue("plain"), "\"plain\"");
     EXPECT_EQ(EncodeTextValue("a\"b"), "\"a\"\"b\"");
-}
-
-TEST(StateFileFormatTest, TextLinesAreReadToTheClosingQuote) {
-    struct Case {
-        std::string line;
-        std::string text;
-    };
-    const Case cases[] = {
-        {"\"abc\"", "abc"},
+    const std::pair<std::string, std::string> lines[] = {
         {"\"abc\" trailing, ignored", "abc"},
         {"\"say \"hi\" there\"", "say "},  // a single quote ends the text
         {"  \"x\"", "x"},
         {"\"unterminated", "unterminated"},
         {"no quotes ", "no quotes"},
-        {"", ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(DecodeTextValue(c.line), c.text) << c.line;
+    for (const auto& [line, text] : lines) EXPECT_EQ(DecodeTextValue(line), text) << line;
 }
 
 TEST(StateFileFormatTest, NumberLinesAcceptOnlyDecimalIntegers) {
-    struct Case {
-        std::string line;
-        std::optional<int> value;
+    const std::pair<std::string, std::optional<int>> cases[] = {
+        {"0", 0},  {" 12 ", 12}, {"-1", -1},    {"+3", 3}, {"", {}},
+        {"x", {}}, {"1x", {}},   {"\"1\"", {}}, {"-", {}}, {"1234567890", {}},
     };
-    const Case cases[] = {
-        {"0", 0},
-        {"8", 8},
-        {" 12 ", 12},
-        {"-1", -1},
-        {"+3", 3},
-        {"", std::nullopt},
-        {"x", std::nullopt},
-        {"1x", std::nullopt},
-        {"\"1\"", std::nullopt},
-        {"-", std::nullopt},
-        {"1234567890", std::nullopt},
-    };
-    for (const Case& c : cases) EXPECT_EQ(DecodeNumberValue(c.line), c.value) << c.line;
+    for (const auto& [line, value] : cases) EXPECT_EQ(DecodeNumberValue(line), value) << line;
 }
 
 TEST(StateFileFormatTest, LinesSplitAtEveryLineEndAndDecodeAsUtf8OrWindows1252) {
