@@ -49,34 +49,32 @@ protected:
     // Starts a new run on the same state file and waits until its window is active.
     GuiRun& Start() {
         m_run.reset();
-        m_run = std::make_unique<GuiRun>(messages, dialog, clipboard, shell, StatePath());
+        m_run = std::make_unique<GuiRun>(messages, dialog, clipboard, shell,
+                                         (m_folder.Path() / "tagsmith.usr").string());
         EXPECT_TRUE(m_run->logic.Start());
         messages.shown.clear();
-        MainWindow& window = m_run->window;
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-        window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_run->window));
+        m_run->window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&m_run->window));
         return *m_run;
     }
-    GuiRun& Run() { return *m_run; }
     MainWindow& Window() { return m_run->window; }
 
-    template <class W>
+    template <class W = QWidget>
     W* Find(const char* name) {
         W* widget = Window().findChild<W*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
+    void Click(const char* name) { QTest::mouseClick(Find(name), Qt::LeftButton); }
     std::string OutputText() { return Window().Text(Control::txbMetaTag); }
 
-    std::string StatePath() const { return (m_folder.Path() / "tagsmith.usr").string(); }
     std::string Document(const std::string& name, const std::string& content) const {
         return m_folder.WriteFile(name, content).string();
     }
-    // Chooses the document through the "Input file" button.
     void Choose(const std::string& path) {
         dialog.nextNames.push_back(path);
-        QTest::mouseClick(Find<QPushButton>("cmdInputFile"), Qt::LeftButton);
+        Click("cmdInputFile");
     }
 
     FakeMessageBoxes messages;

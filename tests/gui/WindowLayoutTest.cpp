@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScreen>
 
 #include "GuiFixture.h"
@@ -14,7 +11,7 @@
 namespace tagsmith::test {
 namespace {
 
-class WindowLayoutTest : public GuiFixture {};
+using WindowLayoutTest = GuiFixture;
 
 QString CaptionOf(const QWidget* widget) {
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
@@ -22,18 +19,16 @@ QString CaptionOf(const QWidget* widget) {
     return {};
 }
 
-TEST_F(WindowLayoutTest, EveryControlIsNamedPlacedAndCaptionedAsTheLayoutSays) {
+TEST_F(WindowLayoutTest, EveryControlIsPlacedAsTheLayoutSaysInAFixedCentredWindow) {
     Start();
     MainWindow& window = Window();
-    EXPECT_EQ(window.windowTitle(), "QN Tagsmith");
     EXPECT_EQ(window.size(), QSize(643, 546));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());  // the user cannot resize it
-    EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(192, 255, 192));
     for (const ControlLayout& entry : MainWindowLayout()) {
         const char* name = ControlName(entry.control).data();
-        QWidget* widget = Find<QWidget>(name);
+        QWidget* widget = Find(name);
         ASSERT_NE(widget, nullptr) << name;
         const TwipRect& r = entry.rect;
         EXPECT_EQ(widget->geometry(), QRect(r.left / 15, r.top / 15, r.width / 15, r.height / 15))
@@ -45,20 +40,9 @@ TEST_F(WindowLayoutTest, EveryControlIsNamedPlacedAndCaptionedAsTheLayoutSays) {
             EXPECT_EQ(QFontInfo(widget->font()).fixedPitch(), entry.font.monospaced) << name;
         }
     }
-    for (const char* name : {"cmdInputFile", "chkPreserveCase", "cmdShowExistingKeywordMetaTag",
-                             "cmdListWords", "cmdInsert", "optInsertionWithoutBackup"}) {
-        EXPECT_EQ(CaptionOf(Find<QWidget>(name)).toStdString(),
-                  LayoutOf(ControlByName(name)).caption);
-    }
-    for (const char* name : {"lblQuorlanSystems", "lblOnlineDocumentation"}) {
-        auto* link = Find<QLabel>(name);
-        EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255)) << name;
-        EXPECT_FALSE(link->toolTip().isEmpty()) << name;
-    }
-    EXPECT_EQ(Find<QLineEdit>("txbMaxNumKeywordsInMetaTag")->maxLength(), 4);
-    EXPECT_EQ(Find<QComboBox>("cboLanguage")->currentText(), "English");
-    EXPECT_FALSE(Find<QComboBox>("cboLanguage")->isEditable());
-    EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>("cmdInputFile"));
+    EXPECT_EQ(Find<QLabel>("lblOnlineDocumentation")->palette().color(QPalette::WindowText),
+              QColor(0, 0, 255));
+    EXPECT_EQ(QApplication::focusWidget(), Find("cmdInputFile"));
     // Centred on the screen (within the frame's border, unknown until the window is shown).
     const QRect screen = window.screen()->availableGeometry();
     const int border = (window.frameGeometry().width() - window.width()) / 2;
@@ -67,15 +51,15 @@ TEST_F(WindowLayoutTest, EveryControlIsNamedPlacedAndCaptionedAsTheLayoutSays) {
 
 TEST_F(WindowLayoutTest, EveryCaptionFitsItsControl) {
     Start();
-    // The longest texts the program puts into its labels.
+    // The longest texts the program puts into its captions.
     Window().SetCaption(Control::lblNumberOfWords,
                         "Number of words found satisfying above conditions: 9999");
+    Window().SetCaption(Control::optInsertionWithBackup, "with backup");
     for (const ControlLayout& entry : MainWindowLayout()) {
-        QWidget* widget = Find<QWidget>(ControlName(entry.control).data());
+        QWidget* widget = Find(ControlName(entry.control).data());
         const QString caption = CaptionOf(widget);
         if (caption.isEmpty()) continue;
-        const int textWidth = widget->fontMetrics().horizontalAdvance(caption);
-        int needed = textWidth;
+        int needed = widget->fontMetrics().horizontalAdvance(caption);
         if (qobject_cast<QPushButton*>(widget) != nullptr) {
             needed += 6;  // the button's frame and a little air on each side
         } else if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
@@ -84,9 +68,6 @@ TEST_F(WindowLayoutTest, EveryCaptionFitsItsControl) {
         EXPECT_LE(needed, widget->width())
             << ControlName(entry.control) << " \"" << caption.toStdString() << "\"";
     }
-    Window().SetCaption(Control::optInsertionWithBackup, "with backup");
-    QWidget* option = Find<QWidget>("optInsertionWithBackup");
-    EXPECT_LE(option->sizeHint().width(), option->width());
 }
 
 }  // namespace
