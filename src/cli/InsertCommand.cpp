@@ -5,11 +5,11 @@
 
 #include "cli/FileReports.h"
 #include "cli/ProgramData.h"
+#include "cli/ScanCommand.h"
 #include "core/editor/AsciiLowerCase.h"
 #include "core/editor/InsertMetaTagIntoFile.h"
 #include "core/scanner/ScanPipeline.h"
 #include "platform/console/ConsoleMessageBoxes.h"
-#include "platform/console/NoPendingEvents.h"
 #include "platform/console/StringOutputBox.h"
 
 namespace tagsmith {
@@ -84,20 +84,7 @@ int RunInsertCommand(const std::vector<std::string>& files, bool withBackup, Cli
     return ReportEachFile(context, files, [&](const std::string& file) {
         ScanSession session;
         StringOutputBox output;
-        ConsoleMessageBoxes scanMessages(context.err);
-        NoPendingEvents events;
-        ScanView view;
-        context.settings.txbInputFile = file;
-        const ScanEnvironment scan{context.settings,
-                                   context.commonWords,
-                                   context.ignoreList,
-                                   context.texts,
-                                   scanMessages,
-                                   output,
-                                   view,
-                                   events};
-        ProcessInputFile(true, session, scan);
-        if (scanMessages.ShownCount() > 0) return FileOutcome{true, {}};
+        if (!ScanFileOnConsole(true, file, context, session, output)) return FileOutcome{true, {}};
 
         context.settings.optInsertionWithBackup = withBackup || IsPhpDocument(file);
         HeldMessageBoxes messages;

@@ -31,22 +31,28 @@ int RunScanCommand(bool generate, const std::vector<std::string>& files, CliCont
     return ReportEachFile(context, files, [&](const std::string& file) {
         ScanSession session;
         StringOutputBox output;
-        ConsoleMessageBoxes messages(context.err);
-        NoPendingEvents events;
-        ScanView view;
-        context.settings.txbInputFile = file;
-        const ScanEnvironment environment{context.settings,
-                                          context.commonWords,
-                                          context.ignoreList,
-                                          context.texts,
-                                          messages,
-                                          output,
-                                          view,
-                                          events};
-        ProcessInputFile(generate, session, environment);
         // Any message box during a command is a refusal: the window would show no report.
-        return FileOutcome{messages.ShownCount() > 0, output.Text()};
+        const bool refused = !ScanFileOnConsole(generate, file, context, session, output);
+        return FileOutcome{refused, output.Text()};
     });
+}
+
+bool ScanFileOnConsole(bool generate, const std::string& file, CliContext& context,
+                       ScanSession& session, OutputBox& output) {
+    ConsoleMessageBoxes messages(context.err);
+    NoPendingEvents events;
+    ScanView view;
+    context.settings.txbInputFile = file;
+    const ScanEnvironment environment{context.settings,
+                                      context.commonWords,
+                                      context.ignoreList,
+                                      context.texts,
+                                      messages,
+                                      output,
+                                      view,
+                                      events};
+    ProcessInputFile(generate, session, environment);
+    return messages.ShownCount() == 0;
 }
 
 }  // namespace tagsmith
