@@ -4,8 +4,8 @@
 
 #include "core/engine/CommonWordLists.h"
 #include "core/engine/IgnoreList.h"
-#include "core/scanner/ScanPipeline.h"
-#include "core/settings/GeneratorSettings.h"
+#include "core/model/GeneratorSettings.h"
+#include "core/pipeline/ScanPipeline.h"
 #include "core/text/ProgramText.h"
 #include "platform/console/NoPendingEvents.h"
 #include "platform/console/StringOutputBox.h"

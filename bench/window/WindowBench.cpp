@@ -8,8 +8,8 @@
 #include <iostream>
 #include <string>
 
-#include "core/settings/MainWindowLogic.h"
 #include "core/text/FileUtilities.h"
+#include "core/window/MainWindowLogic.h"
 #include "gui/MainWindow.h"
 #include "platform/console/ConsoleMessageBoxes.h"
 #include "platform/console/NoPendingEvents.h"

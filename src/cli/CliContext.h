@@ -5,7 +5,7 @@
 
 #include "core/engine/CommonWordLists.h"
 #include "core/engine/IgnoreList.h"
-#include "core/settings/GeneratorSettings.h"
+#include "core/model/GeneratorSettings.h"
 #include "core/text/ProgramText.h"
 
 namespace tagsmith {

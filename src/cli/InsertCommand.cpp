@@ -6,9 +6,9 @@
 #include "cli/FileReports.h"
 #include "cli/ProgramData.h"
 #include "cli/ScanCommand.h"
-#include "core/editor/AsciiLowerCase.h"
 #include "core/editor/InsertMetaTagIntoFile.h"
-#include "core/scanner/ScanPipeline.h"
+#include "core/pipeline/ScanPipeline.h"
+#include "core/text/AsciiLowerCase.h"
 #include "platform/console/ConsoleMessageBoxes.h"
 #include "platform/console/StringOutputBox.h"
 

@@ -4,7 +4,7 @@
 
 #include "cli/FileReports.h"
 #include "cli/ProgramData.h"
-#include "core/scanner/ScanPipeline.h"
+#include "core/pipeline/ScanPipeline.h"
 #include "platform/console/ConsoleMessageBoxes.h"
 #include "platform/console/NoPendingEvents.h"
 #include "platform/console/StringOutputBox.h"

@@ -5,7 +5,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
-#include "core/scanner/ScanPipeline.h"
+#include "core/pipeline/ScanPipeline.h"
 #include "platform/OutputBox.h"
 
 namespace tagsmith {

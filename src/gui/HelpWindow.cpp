@@ -2,9 +2,9 @@
 
 #include <QCloseEvent>
 
-#include "core/settings/HelpGuide.h"
-#include "core/settings/HelpWindowLayout.h"
-#include "core/settings/MainWindowLayout.h"
+#include "core/window/HelpGuide.h"
+#include "core/window/HelpWindowLayout.h"
+#include "core/window/MainWindowLayout.h"
 #include "gui/UiFonts.h"
 #include "platform/qt/QtText.h"
 

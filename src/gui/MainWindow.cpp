@@ -13,7 +13,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
-#include "core/settings/HelpWindowLayout.h"
+#include "core/window/HelpWindowLayout.h"
 #include "gui/ClickableLabel.h"
 #include "gui/UiFonts.h"
 #include "platform/qt/QtText.h"

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/settings/MainWindowEvents.h"
-#include "core/settings/MainWindowLayout.h"
-#include "core/settings/MainWindowView.h"
+#include "core/window/MainWindowEvents.h"
+#include "core/window/MainWindowLayout.h"
+#include "core/window/MainWindowView.h"
 #include "gui/HelpWindow.h"
 #include "gui/OutputTextBox.h"
 

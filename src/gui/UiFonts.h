@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "core/settings/MainWindowLayout.h"
+#include "core/window/MainWindowLayout.h"
 
 namespace tagsmith {
 

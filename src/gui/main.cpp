@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QSessionManager>
 
-#include "core/settings/MainWindowLogic.h"
 #include "core/text/FileUtilities.h"
+#include "core/window/MainWindowLogic.h"
 #include "gui/MainWindow.h"
 #include "gui/TerminationWatcher.h"
 #include "platform/qt/QtClipboard.h"

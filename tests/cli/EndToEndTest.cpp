@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/scanner/StringOperations.h"
+#include "core/text/StringOperations.h"
 #include "fakes/TestSupport.h"
 
 namespace tagsmith {

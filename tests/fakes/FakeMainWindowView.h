@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/settings/MainWindowLayout.h"
-#include "core/settings/MainWindowView.h"
+#include "core/window/MainWindowLayout.h"
+#include "core/window/MainWindowView.h"
 
 namespace tagsmith::test {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "core/settings/MainWindowLogic.h"
+#include "core/window/MainWindowLogic.h"
 #include "fakes/FakeFileDialog.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeShell.h"

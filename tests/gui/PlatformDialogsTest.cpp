@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <tuple>
 
-#include "core/settings/MainWindowLogic.h"
+#include "core/window/MainWindowLogic.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBoxes.h"
 

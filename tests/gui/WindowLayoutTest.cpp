@@ -6,7 +6,7 @@
 #include <QScreen>
 
 #include "GuiFixture.h"
-#include "core/settings/MainWindowLayout.h"
+#include "core/window/MainWindowLayout.h"
 
 namespace tagsmith::test {
 namespace {

@@ -4,9 +4,9 @@
 #include <exception>
 #include <string_view>
 
-#include "core/editor/AsciiLowerCase.h"
 #include "core/editor/DocumentFormat.h"
-#include "core/scanner/StringOperations.h"
+#include "core/text/AsciiLowerCase.h"
+#include "core/text/StringOperations.h"
 #include "core/text/TextLineReader.h"
 
 namespace tagsmith {

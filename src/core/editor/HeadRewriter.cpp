@@ -3,10 +3,10 @@
 #include <cerrno>
 #include <string>
 
-#include "core/editor/AsciiLowerCase.h"
 #include "core/editor/LocateKeywordsTag.h"
 #include "core/editor/ReadFileInBlocks.h"
-#include "core/scanner/StringOperations.h"
+#include "core/text/AsciiLowerCase.h"
+#include "core/text/StringOperations.h"
 
 namespace tagsmith {
 

@@ -1,11 +1,11 @@
 #include "core/editor/InsertMetaTagIntoFile.h"
 
-#include "core/editor/AsciiLowerCase.h"
 #include "core/editor/EditorTexts.h"
 #include "core/editor/GetMetaTag.h"
 #include "core/engine/MetaTagComposer.h"
-#include "core/scanner/StringOperations.h"
+#include "core/text/AsciiLowerCase.h"
 #include "core/text/FileUtilities.h"
+#include "core/text/StringOperations.h"
 
 namespace tagsmith {
 

@@ -2,8 +2,8 @@
 
 #include "core/editor/FileSystemCalls.h"
 #include "core/editor/InsertTagIntoDocument.h"
-#include "core/scanner/ScanPipeline.h"
-#include "core/settings/GeneratorSettings.h"
+#include "core/model/GeneratorSettings.h"
+#include "core/pipeline/ScanPipeline.h"
 #include "core/text/ProgramText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/OutputBox.h"

@@ -2,8 +2,8 @@
 
 #include "core/editor/EditorTexts.h"
 #include "core/editor/HeadMetaTagReader.h"
-#include "core/scanner/StringOperations.h"
 #include "core/text/FileUtilities.h"
+#include "core/text/StringOperations.h"
 
 namespace tagsmith {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "core/scanner/CharacterRules.h"
+#include "core/text/CharacterRules.h"
 
 namespace tagsmith {
 namespace {

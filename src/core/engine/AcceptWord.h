@@ -4,7 +4,7 @@
 
 #include "core/engine/CommonWordLists.h"
 #include "core/engine/IgnoreList.h"
-#include "core/settings/GeneratorSettings.h"
+#include "core/model/GeneratorSettings.h"
 
 namespace tagsmith {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/scanner/CharacterRules.h"
+#include "core/text/CharacterRules.h"
 
 namespace tagsmith {
 namespace {

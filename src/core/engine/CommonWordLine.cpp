@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/engine/CommonWordLists.h"
-#include "core/scanner/CharacterRules.h"
+#include "core/text/CharacterRules.h"
 
 namespace tagsmith {
 namespace {

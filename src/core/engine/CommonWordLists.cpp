@@ -7,7 +7,7 @@
 
 #include "core/engine/CommonWordLine.h"
 #include "core/engine/ListFileClass.h"
-#include "core/scanner/CharacterRules.h"
+#include "core/text/CharacterRules.h"
 #include "core/text/TextEncoding.h"
 
 namespace tagsmith {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/engine/FlatStringTable.h"
-#include "core/settings/GeneratorSettings.h"
+#include "core/model/GeneratorSettings.h"
 
 namespace tagsmith {
 

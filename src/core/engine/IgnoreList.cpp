@@ -1,7 +1,7 @@
 #include "core/engine/IgnoreList.h"
 
 #include "core/engine/UnicodeText.h"
-#include "core/scanner/CharacterRules.h"
+#include "core/text/CharacterRules.h"
 #include "core/text/TextEncoding.h"
 
 namespace tagsmith {

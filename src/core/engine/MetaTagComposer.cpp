@@ -3,7 +3,7 @@
 #include "core/engine/LimitText.h"
 #include "core/engine/SubstringIndex.h"
 #include "core/engine/UnicodeText.h"
-#include "core/scanner/CharacterRules.h"
+#include "core/text/CharacterRules.h"
 #include "core/text/TextEncoding.h"
 
 namespace tagsmith {

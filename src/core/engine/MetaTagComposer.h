@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "core/engine/WordTable.h"
-#include "core/settings/GeneratorSettings.h"
+#include "core/model/GeneratorSettings.h"
 
 namespace tagsmith {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/engine/MarkupContext.h"
-#include "core/settings/GeneratorSettings.h"
+#include "core/model/GeneratorSettings.h"
 
 namespace tagsmith {
 

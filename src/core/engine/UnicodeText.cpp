@@ -1,6 +1,6 @@
 #include "core/engine/UnicodeText.h"
 
-#include "core/scanner/CharacterRules.h"
+#include "core/text/CharacterRules.h"
 #include "core/text/TextEncoding.h"
 
 namespace tagsmith {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/engine/WordTable.h"
-#include "core/settings/GeneratorSettings.h"
+#include "core/model/GeneratorSettings.h"
 
 namespace tagsmith {
 

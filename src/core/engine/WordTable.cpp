@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "core/engine/CaseVariantMerger.h"
-#include "core/scanner/CharacterRules.h"
+#include "core/text/CharacterRules.h"
 
 namespace tagsmith {
 namespace {

@@ -1,6 +1,6 @@
 #include "core/scanner/BlockSkipping.h"
 
-#include "core/scanner/StringOperations.h"
+#include "core/text/StringOperations.h"
 
 namespace tagsmith {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/model/GeneratorSettings.h"
 #include "core/scanner/ScanState.h"
-#include "core/settings/GeneratorSettings.h"
 
 namespace tagsmith {
 

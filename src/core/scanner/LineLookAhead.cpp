@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/scanner/CharacterRules.h"
-#include "core/scanner/StringOperations.h"
+#include "core/text/CharacterRules.h"
+#include "core/text/StringOperations.h"
 
 namespace tagsmith {
 namespace {

@@ -1,9 +1,9 @@
 #include "core/scanner/LinePreparation.h"
 
-#include "core/scanner/CharacterRules.h"
 #include "core/scanner/EntityDecoder.h"
 #include "core/scanner/MarkupMarkers.h"
-#include "core/scanner/StringOperations.h"
+#include "core/text/CharacterRules.h"
+#include "core/text/StringOperations.h"
 
 namespace tagsmith {
 

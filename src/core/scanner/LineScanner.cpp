@@ -3,11 +3,11 @@
 #include <array>
 
 #include "core/scanner/BlockSkipping.h"
-#include "core/scanner/CharacterRules.h"
 #include "core/scanner/MarkupMarkers.h"
-#include "core/scanner/StringOperations.h"
 #include "core/scanner/TagProcessor.h"
 #include "core/scanner/WordCutter.h"
+#include "core/text/CharacterRules.h"
+#include "core/text/StringOperations.h"
 
 namespace tagsmith {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/scanner/CharacterRules.h"
+#include "core/text/CharacterRules.h"
 
 namespace tagsmith {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "core/scanner/PhpSections.h"
 #include "core/scanner/RestOfLineLookAhead.h"
-#include "core/scanner/StringOperations.h"
+#include "core/text/StringOperations.h"
 
 namespace tagsmith {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/model/GeneratorSettings.h"
 #include "core/scanner/ScanState.h"
-#include "core/settings/GeneratorSettings.h"
 
 namespace tagsmith {
 

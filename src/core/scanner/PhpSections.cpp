@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/scanner/StringOperations.h"
+#include "core/text/StringOperations.h"
 #include "core/text/TextLineReader.h"
 
 namespace tagsmith {

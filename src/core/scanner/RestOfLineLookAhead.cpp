@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "core/scanner/CharacterRules.h"
-#include "core/scanner/StringOperations.h"
+#include "core/text/CharacterRules.h"
+#include "core/text/StringOperations.h"
 
 namespace tagsmith {
 namespace {

@@ -3,9 +3,9 @@
 #include "core/engine/CommonWordLists.h"
 #include "core/engine/IgnoreList.h"
 #include "core/engine/WordTable.h"
+#include "core/model/GeneratorSettings.h"
 #include "core/scanner/ScanState.h"
 #include "core/scanner/ScanView.h"
-#include "core/settings/GeneratorSettings.h"
 #include "platform/OutputBox.h"
 #include "platform/PendingEvents.h"
 

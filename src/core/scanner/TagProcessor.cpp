@@ -3,7 +3,7 @@
 #include "core/scanner/FontTags.h"
 #include "core/scanner/MetaTags.h"
 #include "core/scanner/PhpSections.h"
-#include "core/scanner/StringOperations.h"
+#include "core/text/StringOperations.h"
 
 namespace tagsmith {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/engine/AddWordOccurrence.h"
-#include "core/scanner/CharacterRules.h"
+#include "core/text/CharacterRules.h"
 #include "core/text/TextEncoding.h"
 
 namespace tagsmith {

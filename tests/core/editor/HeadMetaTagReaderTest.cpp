@@ -4,7 +4,7 @@
 
 #include "core/editor/HeadMetaTagReader.h"
 #include "core/editor/ShowExistingKeywordMetaTag.h"
-#include "core/scanner/StringOperations.h"
+#include "core/text/StringOperations.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/TestSupport.h"
 #include "platform/console/StringOutputBox.h"

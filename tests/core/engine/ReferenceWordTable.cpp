@@ -1,6 +1,6 @@
 #include "core/engine/ReferenceWordTable.h"
 
-#include "core/scanner/CharacterRules.h"
+#include "core/text/CharacterRules.h"
 
 namespace tagsmith::test {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "core/scanner/LineLookAhead.h"
 #include "core/scanner/RestOfLineLookAhead.h"
-#include "core/scanner/StringOperations.h"
+#include "core/text/StringOperations.h"
 
 namespace tagsmith::test {
 namespace {

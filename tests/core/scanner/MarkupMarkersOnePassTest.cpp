@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/scanner/MarkupMarkers.h"
-#include "core/scanner/StringOperations.h"
+#include "core/text/StringOperations.h"
 
 namespace tagsmith::test {
 namespace {

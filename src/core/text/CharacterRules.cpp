@@ -1,0 +1,110 @@
+#include "core/text/CharacterRules.h"
+
+#include <array>
+
+namespace tagsmith {
+namespace {
+
+constexpr std::size_t kMaxWordLengthCut = 65000;
+
+// Upper and lower letters of the case tables, in Windows-1252 codes, in the same order.
+constexpr std::string_view kUpperLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+    "\x8A\x8C\x9F"  // Š Œ Ÿ
+    "\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xCF"
+    "\xD0\xD1\xD2\xD3\xD4\xD5\xD6\xD8\xD9\xDA\xDB\xDC\xDD\xDE";
+constexpr std::string_view kLowerLetters =
+    "abcdefghijklmnopqrstuvwxyz"
+    "\x9A\x9C\xFF"  // š œ ÿ
+    "\xE0\xE1\xE2\xE3\xE4\xE5\xE6\xE7\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF"
+    "\xF0\xF1\xF2\xF3\xF4\xF5\xF6\xF8\xF9\xFA\xFB\xFC\xFD\xFE";
+
+constexpr std::string_view kVowels =
+    "AEIOUaeiou"
+    "\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xCF"
+    "\xD2\xD3\xD4\xD5\xD6\xD8\xD9\xDA\xDB\xDC"
+    "\xE0\xE1\xE2\xE3\xE4\xE5\xE6\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF"
+    "\xF2\xF3\xF4\xF5\xF6\xF8\xF9\xFA\xFB\xFC"
+    "Yy";
+
+constexpr std::array<std::string_view, 11> kNegatedAuxiliaryStems = {
+    "aren", "couldn", "didn", "doesn", "hadn", "hasn", "isn", "shouldn", "wasn", "weren", "wouldn"};
+
+struct CharTables {
+    std::array<char, 256> lower{};
+    std::array<bool, 256> vowel{};
+};
+
+constexpr CharTables MakeTables() {
+    CharTables tables{};
+    for (std::size_t c = 0; c < 256; ++c) tables.lower[c] = static_cast<char>(c);
+    for (std::size_t i = 0; i < kUpperLetters.size(); ++i) {
+        tables.lower[static_cast<unsigned char>(kUpperLetters[i])] = kLowerLetters[i];
+    }
+    for (char v : kVowels) tables.vowel[static_cast<unsigned char>(v)] = true;
+    return tables;
+}
+
+constexpr CharTables kTables = MakeTables();
+
+}  // namespace
+
+constinit const std::array<char, 256> kFoldCaseTable = kTables.lower;
+
+namespace {
+
+constexpr std::array<bool, 256> MakeLetterTable() {
+    std::array<bool, 256> letters{};
+    for (std::size_t code = 0; code < 256; ++code) {
+        letters[code] = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') ||
+                        (code >= 192 && code <= 214) || (code >= 216 && code <= 246) || code >= 248;
+    }
+    return letters;
+}
+
+}  // namespace
+
+constinit const std::array<bool, 256> kLetterTable = MakeLetterTable();
+
+std::size_t WordLength(std::string_view text, std::size_t start, bool digitsAllowed,
+                       std::string_view extra) {
+    std::size_t count = 0;
+    while (start + count < text.size() && count < kMaxWordLengthCut &&
+           IsWordChar(text[start + count], digitsAllowed, extra)) {
+        ++count;
+    }
+    return count;
+}
+
+std::string FoldCase(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded) c = FoldCase(c);
+    return folded;
+}
+
+bool HasNoVowel(std::string_view word) {
+    for (char c : word) {
+        if (kTables.vowel[static_cast<unsigned char>(c)]) return false;
+    }
+    return true;
+}
+
+bool IsNegatedAuxiliaryStem(std::string_view word) {
+    // Asked for every word: compared letter by letter, without making a folded copy, and only
+    // where the length and the first letter can fit.
+    if (word.size() < 3 || word.size() > 7) return false;
+    const char first = FoldCase(word.front());
+    if (first != 'a' && first != 'c' && first != 'd' && first != 'h' && first != 'i' &&
+        first != 's' && first != 'w') {
+        return false;
+    }
+    for (std::string_view stem : kNegatedAuxiliaryStems) {
+        if (stem.size() != word.size()) continue;
+        std::size_t k = 0;
+        while (k < stem.size() && FoldCase(word[k]) == stem[k]) ++k;
+        if (k == stem.size()) return true;
+    }
+    return false;
+}
+
+}  // namespace tagsmith

@@ -1,0 +1,125 @@
+// The commands of the main window (the buttons' click handlers) of MainWindowLogic.
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "core/editor/GetMetaTag.h"
+#include "core/editor/InsertMetaTagIntoFile.h"
+#include "core/editor/ShowExistingKeywordMetaTag.h"
+#include "core/pipeline/InputValidation.h"
+#include "core/window/HelpGuide.h"
+#include "core/window/LargeWindowLayout.h"
+#include "core/window/MainWindowLogic.h"
+#include "core/window/WebLinks.h"
+
+namespace tagsmith {
+
+namespace {
+
+std::string TrimSpaces(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string CurrentFolder() {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? std::string() : folder.string();
+}
+
+}  // namespace
+
+void MainWindowLogic::RunScan(bool generate) {
+    m_stopRequested = false;
+    ProcessInputFile(generate, m_session, Environment());
+    ShowTrimmedTexts();
+    m_view.Repaint();
+}
+
+void MainWindowLogic::ListWordsClicked() {
+    if (m_listWordsCaption == kStopCaption) {
+        m_stopRequested = true;
+        m_session.State.StopRequested = true;
+        return;
+    }
+    RunScan(false);
+}
+
+void MainWindowLogic::ChooseInputFile() {
+    InvalidateScan();
+    const std::optional<std::string> name = m_services.fileDialog.GetOpenFileName(
+        kInputFileDialogTitle, kInputFileFilter, CurrentFolder());
+    if (!name || name->empty()) return;
+    m_controller.SetText(Control::txbInputFile, *name);
+    m_output.SetText("");
+    m_view.SetCaption(Control::lblNumberOfWords, "");
+    ValidateInputFile(*name, Environment());
+    m_controller.ShowBackupOptions();
+    PlaceFocus();
+}
+
+void MainWindowLogic::LeaveInputFile() {
+    m_controller.SetText(Control::txbInputFile, TrimSpaces(m_settings.txbInputFile));
+    if (!m_settings.txbInputFile.empty()) ValidateInputFile(m_settings.txbInputFile, Environment());
+    InvalidateScan();
+    PlaceFocus();
+}
+
+void MainWindowLogic::ShowExisting() {
+    ShowExistingKeywordMetaTag(m_settings.txbInputFile, m_output, m_services.messages);
+    ShowTrimmedTexts();
+}
+
+void MainWindowLogic::Insert() {
+    const InsertEnvironment environment{m_settings, m_session,           m_texts,
+                                        m_output,   m_services.messages, m_files};
+    InsertMetaTagIntoFile(environment);
+    ShowTrimmedTexts();
+    PlaceFocus();
+}
+
+void MainWindowLogic::CopyToClipboard() {
+    m_services.clipboard.SetText(GetMetaTag(m_output.Text()));
+    PlaceFocus();
+}
+
+void MainWindowLogic::ClearOutput() {
+    m_output.SetText("");
+    m_view.SetCaption(Control::lblNumberOfWords, "");
+    InvalidateScan();
+    PlaceFocus();
+}
+
+void MainWindowLogic::LargeWindowChanged(bool large) {
+    m_settings.chkLargeWindow = large;
+    m_view.SetChecked(Control::chkLargeWindow, large);
+    const LargeWindowLayout layout = LayOutLargeWindow(
+        large, m_view.WindowRect(), m_initialHeight, m_view.ScreenHeight(),
+        m_view.ControlRect(Control::txbMetaTag), m_view.ControlRect(Control::Frame1));
+    m_view.SetWindowRect(layout.window);
+    m_view.SetControlRect(Control::txbMetaTag, layout.outputBox);
+    m_view.SetControlRect(Control::Frame1, layout.strip);
+    PlaceFocus();
+}
+
+void MainWindowLogic::ShowHelp() {
+    m_view.ShowHelp(HelpGuideText(ManualAddress(m_texts, m_dataFolder)));
+}
+
+void MainWindowLogic::End() {
+    if (m_ending) return;
+    m_ending = true;
+    // A scan in progress ends at its next word; the state is saved now.
+    m_stopRequested = true;
+    m_session.State.StopRequested = true;
+    m_stateFile.SaveState(m_settings, m_services.messages);
+    m_view.EndProgram();
+}
+
+void MainWindowLogic::ShowTrimmedTexts() {
+    m_view.SetText(Control::txbInputFile, m_settings.txbInputFile);
+    m_view.SetText(Control::txbBeginMetaTagWith, m_settings.txbBeginMetaTagWith);
+}
+
+}  // namespace tagsmith

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/window/HelpWindowLayout.h"
+#include "core/window/MainWindowLayout.h"
+#include "core/window/WebLinks.h"
+
+namespace tagsmith {
+namespace {
+
+TEST(HelpWindowLayoutTest, TheHelpWindowIsPlacedInsideTheMainWindowAndLaidOutByItsSize) {
+    EXPECT_EQ(HelpWindowPlacement({1000, 2000, 9645, 8610}), (TwipRect{1200, 2480, 9245, 7930}));
+    const HelpControlsLayout layout = LayOutHelpControls(9245, 7930);
+    EXPECT_EQ(layout.guideBox.width, 9245 - 350);
+    EXPECT_EQ(layout.guideBox.height, 7930 - 1300);
+    EXPECT_EQ(layout.closeButton.top, 7930 - 1020);
+    EXPECT_EQ(layout.closeButton.left, (9245 - kHelpCloseButtonWidth) / 2);
+    EXPECT_EQ(LayOutHelpControls(100, 100).guideBox.height, 0);  // empty, not negative
+}
+
+TEST(MainWindowLayoutTest, EveryControlHasOnePlaceInsideItsParent) {
+    std::set<Control> seen;
+    const TwipRect frame = LayoutOf(Control::Frame1).rect;
+    for (const ControlLayout& entry : MainWindowLayout()) {
+        const std::string_view name = ControlName(entry.control);
+        EXPECT_TRUE(seen.insert(entry.control).second) << name;
+        EXPECT_EQ(ControlByName(name), entry.control) << name;
+        const bool inFrame = IsInFrame(entry.control);
+        EXPECT_GE(entry.rect.left, 0) << name;
+        EXPECT_LE(entry.rect.left + entry.rect.width,
+                  inFrame ? frame.width : kMainWindowClientWidth)
+            << name;
+        EXPECT_LE(entry.rect.Bottom(), inFrame ? frame.height : kMainWindowClientHeight) << name;
+    }
+    for (int i = 1; ControlName(static_cast<Control>(i)) != ""; ++i) {
+        EXPECT_TRUE(seen.contains(static_cast<Control>(i))) << ControlName(static_cast<Control>(i));
+    }
+    EXPECT_EQ(ControlByName("nothing"), Control::None);
+}
+
+TEST(WebLinksTest, AddressesAreShortenedForTheWindowAndFilePathsEncoded) {
+    EXPECT_EQ(FileAddress("/opt/My Tools/manual.html"), "file:///opt/My%20Tools/manual.html");
+    EXPECT_EQ(FileAddress("/a/caf\xC3\xA9#1"), "file:///a/caf%C3%A9%231");
+    EXPECT_EQ(ShortAddress("https://tagsmith.example.org/"), "tagsmith.example.org");
+    EXPECT_EQ(ShortAddress("example.org"), "example.org");
+}
+
+}  // namespace
+}  // namespace tagsmith

@@ -1,0 +1,70 @@
+cmake_minimum_required(VERSION 3.25)
+# Fails when a file of src/ (or of a layer's tests under tests/) includes a header of a layer
+# that its own layer does not link, directly or through lower layers; also when the table
+# names a link to a layer that does not stand below.
+# Run: cmake -DSOURCE_DIR=<source tree> -P tests/layers/CheckLayers.cmake
+include(${SOURCE_DIR}/cmake/TagsmithLayers.cmake)
+
+set(names "")
+foreach(row IN LISTS TAGSMITH_LAYER_TABLE)
+    tagsmith_layer_row("${row}" L)
+    foreach(link IN LISTS L_LINKS)
+        if(NOT link IN_LIST names)
+            message(SEND_ERROR "Layer ${L_NAME} links ${link}, which is not a layer below it")
+        endif()
+    endforeach()
+    # What the layer reaches: itself and everything its links reach.
+    set(reach_${L_NAME} ${L_NAME})
+    foreach(link IN LISTS L_LINKS)
+        list(APPEND reach_${L_NAME} ${reach_${link}})
+    endforeach()
+    list(REMOVE_DUPLICATES reach_${L_NAME})
+    set(folder_${L_NAME} ${L_FOLDER})
+    list(APPEND names ${L_NAME})
+endforeach()
+
+# The layer of a path below src/ (the longest folder that holds it); empty for none.
+function(layer_of path out)
+    set(best "")
+    set(bestLength 0)
+    foreach(name IN LISTS names)
+        string(LENGTH "${folder_${name}}/" length)
+        string(SUBSTRING "${path}" 0 ${length} head)
+        if(head STREQUAL "${folder_${name}}/" AND length GREATER bestLength)
+            set(best ${name})
+            set(bestLength ${length})
+        endif()
+    endforeach()
+    set(${out} ${best} PARENT_SCOPE)
+endfunction()
+
+# Checks every file under <root>/<folder of a layer> against that layer's reach and the layers
+# named after root (the tests may use the console implementations as ready-made fakes).
+function(check_tree root)
+    set(checked 0)
+    file(GLOB_RECURSE files RELATIVE ${root} ${root}/*.h ${root}/*.cpp)
+    foreach(file IN LISTS files)
+        layer_of("${file}" own)
+        if(NOT own)
+            continue()
+        endif()
+        math(EXPR checked "${checked} + 1")
+        file(STRINGS ${root}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+        foreach(line IN LISTS includes)
+            string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" header "${line}")
+            if(NOT EXISTS ${SOURCE_DIR}/src/${header})
+                continue()  # a header of the tests themselves, or beside the file
+            endif()
+            layer_of("${header}" target)
+            if(target AND NOT target IN_LIST reach_${own} AND NOT target IN_LIST ARGN)
+                message(SEND_ERROR "${root}/${file} (layer ${own}) includes ${header} (layer ${target})")
+            endif()
+        endforeach()
+    endforeach()
+    if(checked EQUAL 0)
+        message(SEND_ERROR "No files found under ${root}")
+    endif()
+endfunction()
+
+check_tree(${SOURCE_DIR}/src)
+check_tree(${SOURCE_DIR}/tests console)
