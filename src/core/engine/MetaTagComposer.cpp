@@ -66,7 +66,7 @@ std::string ComposeKeywordsMetaTag(const WordTable& table, GeneratorSettings& se
     const std::u32string_view separator = settings.chkSpaceAfterComma ? U", " : U",";
     const std::int32_t rows = table.WordCount();
     for (std::int32_t i = 1; i <= rows; ++i) {
-        const std::string& word = table.Entry(i).Word;
+        const std::string_view word = table.Entry(i).Word;
         if (maxKeywords > 0 && n + 1 > maxKeywords) break;
         if (maxBytes > 0 && length + static_cast<std::int64_t>(word.size()) + 1 > maxBytes) break;
         if (tag.ContainsLower(Windows1252ToCodePoints(FoldCase(word)))) continue;

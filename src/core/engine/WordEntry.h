@@ -1,18 +1,17 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace tagsmith {
 
-// One row of the word table. Word is cp1252 text (see text/TextEncoding.h).
+// One row of the word table as the table hands it out. Word is cp1252 text (see
+// text/TextEncoding.h) held by the table: the view stays valid until the table next changes.
 struct WordEntry {
-    std::string Word;
+    std::string_view Word;
     std::int32_t Frequency = 0;
     float KeyValue = 0.0f;
     bool ThresholdExempt = false;
-
-    bool operator==(const WordEntry&) const = default;
 };
 
 }  // namespace tagsmith

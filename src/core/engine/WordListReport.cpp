@@ -41,7 +41,7 @@ std::string ListWords(const WordTable& table, std::int64_t totalWords,
     std::string report = kHeader;
     bool noteWritten = false;
     for (std::int32_t i = 1; i <= count; ++i) {
-        const WordEntry& entry = table.Entry(i);
+        const WordEntry entry = table.Entry(i);
         const std::string value = std::to_string(RoundHalfEven(entry.KeyValue));
         if (value == "0") {
             if (!noteWritten) report += kHiddenRowsNote;

@@ -6,7 +6,7 @@ namespace tagsmith::test {
 namespace {
 
 // The part of a word from its second character on.
-std::string_view Tail(const std::string& word) {
+std::string_view Tail(std::string_view word) {
     return word.empty() ? std::string_view{} : std::string_view(word).substr(1);
 }
 
@@ -44,7 +44,7 @@ bool ReferenceWordTable::AddOccurrence(std::string& word, float weight, bool exe
 
     bool appended = true;
     for (std::int32_t i = 1; i <= count; ++i) {
-        WordEntry& entry = m_rows[static_cast<std::size_t>(i)];
+        Row& entry = m_rows[static_cast<std::size_t>(i)];
         if (entry.Word == word) {
             entry.Frequency += 1;
             entry.KeyValue += weight;
@@ -52,7 +52,7 @@ bool ReferenceWordTable::AddOccurrence(std::string& word, float weight, bool exe
             break;
         }
     }
-    if (appended) m_rows.push_back(WordEntry{word, 1, weight, exempt});
+    if (appended) m_rows.push_back(Row{word, 1, weight, exempt});
 
     if (WordCount() > 1) RestoreOrderStep();
     return appended;
@@ -61,7 +61,7 @@ bool ReferenceWordTable::AddOccurrence(std::string& word, float weight, bool exe
 void ReferenceWordTable::ApplyThreshold(std::int32_t threshold) {
     if (threshold <= 1) return;
     for (std::int32_t i = 1; i <= WordCount(); ++i) {
-        const WordEntry& entry = Entry(i);
+        const WordEntry entry = Entry(i);
         if (entry.Frequency < threshold && !entry.ThresholdExempt) ClearEntry(i);
     }
     CompactTable();
@@ -70,19 +70,18 @@ void ReferenceWordTable::ApplyThreshold(std::int32_t threshold) {
 void ReferenceWordTable::MergeCaseVariants() {
     // Rows move while this runs (compaction and the ordering step), and the positions i and j
     // are walked regardless: a position past the current end reads as an empty row.
-    const auto wordAt = [this](std::int32_t k) -> const std::string& {
-        static const std::string kEmpty;
-        return k <= WordCount() ? Entry(k).Word : kEmpty;
+    const auto wordAt = [this](std::int32_t k) -> std::string_view {
+        return k <= WordCount() ? Entry(k).Word : std::string_view{};
     };
     const std::int32_t outerCount = WordCount();
     for (std::int32_t i = 1; i <= outerCount - 1; ++i) {
-        const std::string& candidate = wordAt(i);
+        const std::string_view candidate = wordAt(i);
         if (candidate.size() <= 2 || HasUpperCase(Tail(candidate))) continue;
         const std::int32_t innerCount = WordCount();
         for (std::int32_t j = i + 1; j <= innerCount; ++j) {
-            const std::string& other = wordAt(j);
+            const std::string_view other = wordAt(j);
             if (other.empty()) continue;
-            const std::string& current = wordAt(i);
+            const std::string_view current = wordAt(i);
             if (FoldCase(current) != FoldCase(other) || Tail(current) != Tail(other)) continue;
             MergeEntry(i, j);
             ClearEntry(j);
@@ -112,14 +111,14 @@ void ReferenceWordTable::CopyEntry(std::int32_t destination, std::int32_t source
 }
 
 void ReferenceWordTable::MergeEntry(std::int32_t destination, std::int32_t source) {
-    WordEntry& target = m_rows[static_cast<std::size_t>(destination)];
-    const WordEntry& from = m_rows[static_cast<std::size_t>(source)];
+    Row& target = m_rows[static_cast<std::size_t>(destination)];
+    const Row& from = m_rows[static_cast<std::size_t>(source)];
     target.Frequency += from.Frequency;
     target.KeyValue += from.KeyValue;
 }
 
 void ReferenceWordTable::ClearEntry(std::int32_t i) {
-    m_rows[static_cast<std::size_t>(i)] = WordEntry{};
+    m_rows[static_cast<std::size_t>(i)] = Row{};
 }
 
 void ReferenceWordTable::CompactTable() {
@@ -149,7 +148,7 @@ void ReferenceWordTable::RestoreOrderStep() {
     std::int32_t j = 1;
     while (!(Entry(j).KeyValue < Entry(i).KeyValue)) ++j;  // stops at i - 1 at the latest
 
-    WordEntry saved = std::move(m_rows[static_cast<std::size_t>(i)]);
+    Row saved = std::move(m_rows[static_cast<std::size_t>(i)]);
     for (std::int32_t k = i - 1; k >= j; --k) CopyEntry(k + 1, k);
     m_rows[static_cast<std::size_t>(j)] = std::move(saved);
 }

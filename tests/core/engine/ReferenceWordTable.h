@@ -20,7 +20,10 @@ public:
     void ResetTable();
     std::int32_t WordCount() const { return static_cast<std::int32_t>(m_rows.size()) - 1; }
     // Row i, 1 <= i <= WordCount().
-    const WordEntry& Entry(std::int32_t i) const { return m_rows[static_cast<std::size_t>(i)]; }
+    WordEntry Entry(std::int32_t i) const {
+        const Row& row = m_rows[static_cast<std::size_t>(i)];
+        return WordEntry{row.Word, row.Frequency, row.KeyValue, row.ThresholdExempt};
+    }
 
     // Counts one accepted occurrence of word with the given weight: folds a plural onto its
     // singular (word may be shortened), adds to the word's row or appends a new row (exempt from
@@ -34,15 +37,22 @@ public:
     // After the scan: scales the values so that the largest is 100.
     void NormaliseValues();
 
-    // The row operations the steps above are made of, exposed for tests.
+private:
+    struct Row {
+        std::string Word;
+        std::int32_t Frequency = 0;
+        float KeyValue = 0.0f;
+        bool ThresholdExempt = false;
+    };
+
+    // The row operations the steps above are made of.
     void CopyEntry(std::int32_t destination, std::int32_t source);
     void MergeEntry(std::int32_t destination, std::int32_t source);
     void ClearEntry(std::int32_t i);
     void CompactTable();
     void RestoreOrderStep();
 
-private:
-    std::vector<WordEntry> m_rows;  // slot 0 unused
+    std::vector<Row> m_rows;  // slot 0 unused
 };
 
 }  // namespace tagsmith::test

@@ -35,8 +35,8 @@ struct Row {
 inline std::vector<Row> Rows(const WordTable& table) {
     std::vector<Row> rows;
     for (std::int32_t i = 1; i <= table.WordCount(); ++i) {
-        const WordEntry& entry = table.Entry(i);
-        rows.push_back({entry.Word, entry.Frequency, entry.KeyValue});
+        const WordEntry entry = table.Entry(i);
+        rows.push_back({std::string(entry.Word), entry.Frequency, entry.KeyValue});
     }
     return rows;
 }

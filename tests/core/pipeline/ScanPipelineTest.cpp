@@ -46,7 +46,7 @@ struct Pipeline {
     Words TableWords() const {
         Words words;
         for (std::int32_t i = 1; i <= session.Table.WordCount(); ++i) {
-            words.push_back(session.Table.Entry(i).Word);
+            words.emplace_back(session.Table.Entry(i).Word);
         }
         return words;
     }
