@@ -10,8 +10,8 @@ set(TAGSMITH_LAYER_TABLE
     "pipeline  core/pipeline     scanner"
     "editor    core/editor       pipeline"
     "window    core/window       editor"
-    "console   platform/console  platform"
-    "qt        platform/qt       platform"
+    "console   platform/console  platform,text"
+    "qt        platform/qt       platform,text"
     "cli       cli               window,console"
     "gui       gui               window,qt")
 

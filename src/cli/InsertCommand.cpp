@@ -6,9 +6,9 @@
 #include "cli/FileReports.h"
 #include "cli/ProgramData.h"
 #include "cli/ScanCommand.h"
+#include "core/editor/BackupPath.h"
 #include "core/editor/InsertMetaTagIntoFile.h"
 #include "core/pipeline/ScanPipeline.h"
-#include "core/text/AsciiLowerCase.h"
 #include "platform/console/ConsoleMessageBoxes.h"
 #include "platform/console/StringOutputBox.h"
 
@@ -46,11 +46,6 @@ private:
     std::vector<Box> m_boxes;
 };
 
-// The window forces the backup for a document whose name ends in ".php" (any letter case).
-bool IsPhpDocument(const std::string& file) {
-    return file.size() >= 4 && AsciiLowerCase(file.substr(file.size() - 4)) == ".php";
-}
-
 struct BackupFlags {
     bool with = false;
     bool without = false;
@@ -86,7 +81,7 @@ int RunInsertCommand(const std::vector<std::string>& files, bool withBackup, Cli
         StringOutputBox output;
         if (!ScanFileOnConsole(true, file, context, session, output)) return FileOutcome{true, {}};
 
-        context.settings.optInsertionWithBackup = withBackup || IsPhpDocument(file);
+        context.settings.optInsertionWithBackup = withBackup || AlwaysBackedUp(file);
         HeldMessageBoxes messages;
         FileSystemCalls fileSystem;
         const InsertOutcome outcome = InsertMetaTagIntoFile(

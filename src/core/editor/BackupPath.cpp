@@ -1,6 +1,13 @@
 #include "core/editor/BackupPath.h"
 
+#include "core/text/AsciiLowerCase.h"
+
 namespace tagsmith {
+
+bool AlwaysBackedUp(const std::string& documentPath) {
+    return documentPath.size() >= 4 &&
+           AsciiLowerCase(std::string_view(documentPath).substr(documentPath.size() - 4)) == ".php";
+}
 
 std::string BackupPath(const std::string& documentPath) {
     const std::size_t slash = documentPath.find_last_of('/');

@@ -9,4 +9,8 @@ namespace tagsmith {
 // name without a full stop gets ".bak" appended.
 std::string BackupPath(const std::string& documentPath);
 
+// A PHP document (a name ending in ".php", any letter case) is always inserted into with a
+// backup: a script is too easily broken to replace without one.
+bool AlwaysBackedUp(const std::string& documentPath);
+
 }  // namespace tagsmith

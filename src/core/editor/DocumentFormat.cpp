@@ -1,6 +1,7 @@
 #include "core/editor/DocumentFormat.h"
 
 #include "core/editor/ReadFileInBlocks.h"
+#include "core/text/StringOperations.h"
 
 namespace tagsmith {
 
@@ -59,17 +60,7 @@ DocumentFormat DetectDocumentFormat(FileSystemCalls& files, const std::string& p
 }
 
 std::string EncodeForDocument(std::string_view utf8, const DocumentFormat& format) {
-    std::string lines;
-    lines.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const char c = utf8[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') ++i;
-            lines += format.lineEnd;
-        } else {
-            lines += c;
-        }
-    }
+    std::string lines = ReplaceLineBreaks(utf8, format.lineEnd);
     if (format.encoding == TextEncoding::Utf8) return lines;
 
     std::string bytes;

@@ -89,6 +89,11 @@ void ProcessFontTag(ScanState& state) {
             state.FontSize = FontSizeFromAttribute(line, state.Position, state.FontSize);
         }
     }
+    EndFontStartTag(state);
+}
+
+void EndFontStartTag(ScanState& state) {
+    const std::string& line = state.CurrentLine;
     state.Position = FindAnyOf(line, state.Position, ">");
     if (state.Position < line.size() - 1) {
         --state.TagDepth;

@@ -23,6 +23,12 @@ std::int32_t FontSizeFromAttribute(std::string_view line, std::size_t pos,
 // holds a PHP section ends the size tracking for the rest of the scan.
 void ProcessFontTag(ScanState& state);
 
+// Moves past the ">" that ends a FONT start tag, searching from the scan position, when the ">"
+// stands before the last character of the line; then the tag is over (FontTagOpen and InTag
+// false). Otherwise the position stays on the ">" (or at the end of the line) and the tag is
+// left open.
+void EndFontStartTag(ScanState& state);
+
 // A FONT end tag: restores the size saved by its start tag and moves past the ">".
 void ProcessFontEndTag(ScanState& state);
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/scanner/BlockSkipping.h"
+#include "core/scanner/FontTags.h"
 #include "core/scanner/MarkupMarkers.h"
 #include "core/scanner/TagProcessor.h"
 #include "core/scanner/WordCutter.h"
@@ -174,11 +175,9 @@ void ScanLine(ScanContext& context) {
             }
         }
         if (state.FontTagOpen) {
-            state.Position = FindAnyOf(line, state.Position, ">");
-            if (state.Position < line.size() - 1) {
-                --state.TagDepth;
-                ++state.Position;
-            }
+            // A FONT start tag that went on from an earlier line ends here even when its ">"
+            // is the line's last character (or missing).
+            EndFontStartTag(state);
             state.FontTagOpen = false;
             state.InTag = false;
         }

@@ -6,6 +6,8 @@
 #include <system_error>
 #include <vector>
 
+#include "core/text/AsciiLowerCase.h"
+
 namespace tagsmith {
 
 namespace fs = std::filesystem;
@@ -93,13 +95,8 @@ std::string FileExtension(const std::string& path, bool lowerCase) {
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     const std::size_t dot = path.find_last_of('.');
     if (dot == std::string::npos || dot < nameStart) return {};
-    std::string extension = path.substr(dot + 1);
-    if (lowerCase) {
-        for (char& c : extension) {
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return extension;
+    const std::string extension = path.substr(dot + 1);
+    return lowerCase ? AsciiLowerCase(extension) : extension;
 }
 
 }  // namespace tagsmith

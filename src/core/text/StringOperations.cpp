@@ -133,6 +133,21 @@ void RemoveChars(std::string& text, std::string_view set, std::size_t start) {
     text.resize(kept);
 }
 
+std::string ReplaceLineBreaks(std::string_view text, std::string_view lineBreak) {
+    std::string replaced;
+    replaced.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') {
+            replaced += c;
+            continue;
+        }
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        replaced += lineBreak;
+    }
+    return replaced;
+}
+
 std::string_view TrimSpaces(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == npos) return {};

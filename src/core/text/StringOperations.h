@@ -63,4 +63,7 @@ inline bool MatchesAtIgnoringCase(std::string_view text, std::size_t pos, std::s
 // Text without leading and trailing spaces (code 32 only).
 std::string_view TrimSpaces(std::string_view text);
 
+// The text with every line break (CR LF, a CR alone, an LF alone) replaced by `lineBreak`.
+std::string ReplaceLineBreaks(std::string_view text, std::string_view lineBreak);
+
 }  // namespace tagsmith

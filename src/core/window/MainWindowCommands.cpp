@@ -7,6 +7,7 @@
 #include "core/editor/InsertMetaTagIntoFile.h"
 #include "core/editor/ShowExistingKeywordMetaTag.h"
 #include "core/pipeline/InputValidation.h"
+#include "core/text/StringOperations.h"
 #include "core/window/HelpGuide.h"
 #include "core/window/LargeWindowLayout.h"
 #include "core/window/MainWindowLogic.h"
@@ -15,12 +16,6 @@
 namespace tagsmith {
 
 namespace {
-
-std::string TrimSpaces(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::string CurrentFolder() {
     std::error_code error;
@@ -60,7 +55,7 @@ void MainWindowLogic::ChooseInputFile() {
 }
 
 void MainWindowLogic::LeaveInputFile() {
-    m_controller.SetText(Control::txbInputFile, TrimSpaces(m_settings.txbInputFile));
+    m_controller.SetText(Control::txbInputFile, std::string(TrimSpaces(m_settings.txbInputFile)));
     if (!m_settings.txbInputFile.empty()) ValidateInputFile(m_settings.txbInputFile, Environment());
     InvalidateScan();
     PlaceFocus();

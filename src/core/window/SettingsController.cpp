@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/editor/BackupPath.h"
 #include "core/text/TextEncoding.h"
 #include "core/window/LimitBoxes.h"
 #include "core/window/SettingFields.h"
@@ -31,15 +32,6 @@ std::string FirstCharacters(const std::string& text, std::size_t count) {
     const std::u32string characters = Utf8ToCodePoints(text);
     if (characters.size() <= count) return text;
     return CodePointsToUtf8(std::u32string_view(characters).substr(0, count));
-}
-
-bool EndsWithPhpExtension(const std::string& path) {
-    if (path.size() < 4) return false;
-    std::string tail = path.substr(path.size() - 4);
-    for (char& c : tail) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return tail == ".php";
 }
 
 }  // namespace
@@ -164,7 +156,7 @@ void SettingsController::ApplyLimitCheck(Control box, const LimitBoxCheck& check
 }
 
 void SettingsController::ShowBackupOptions() {
-    if (EndsWithPhpExtension(m_settings.txbInputFile)) {
+    if (AlwaysBackedUp(m_settings.txbInputFile)) {
         SelectOption(Control::optInsertionWithBackup);
         m_view.SetCaption(Control::optInsertionWithBackup, "with backup");
         m_view.SetVisible(Control::optInsertionWithoutBackup, false);

@@ -1,10 +1,10 @@
 #include "core/window/StateFile.h"
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "core/text/AsciiLowerCase.h"
 #include "core/text/FileUtilities.h"
 #include "core/window/SafeFileWrite.h"
 #include "core/window/SettingFields.h"
@@ -18,11 +18,6 @@ constexpr int kShortNameText = 2;
 constexpr int kDataFolderNameText = 310;
 // A state file is a few hundred bytes; anything far larger is not one.
 constexpr std::uintmax_t kMaxStateFileSize = 1 << 20;
-
-std::string AsciiLower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 bool ReadSmallFile(const std::string& path, std::string& bytes) {
     std::error_code error;
@@ -56,7 +51,7 @@ bool ApplyNumber(SettingsController& controller, Control control, int value) {
 }  // namespace
 
 void StateFile::SetStatePath(const ProgramText& texts) {
-    const std::string fileName = AsciiLower(texts.GetText(kShortNameText)) + ".usr";
+    const std::string fileName = AsciiLowerCase(texts.GetText(kShortNameText)) + ".usr";
     try {
         m_path = UserDataFilePath(fileName, texts.GetText(kDataFolderNameText));
         m_pathError.clear();

@@ -1,17 +1,12 @@
 #include "core/window/StateFileFormat.h"
 
+#include "core/text/StringOperations.h"
 #include "core/text/TextEncoding.h"
 #include "core/window/SettingFields.h"
 
 namespace tagsmith {
 
 namespace {
-
-std::string_view TrimSpaces(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
 
 // The number a number line holds for the control.
 int NumberOf(const GeneratorSettings& settings, Control control) {
@@ -80,20 +75,15 @@ std::string FormatStateFile(const GeneratorSettings& settings) {
 
 std::vector<std::string> SplitStateFileLines(std::string_view bytes) {
     if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
-    const std::string text = IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
+    const std::string text =
+        ReplaceLineBreaks(IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes), "\n");
     std::vector<std::string> lines;
-    std::string line;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n') {
-            line += c;
-            continue;
-        }
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        lines.push_back(std::move(line));
-        line.clear();
+    std::size_t start = 0;
+    for (std::size_t end = text.find('\n'); end != std::string::npos;
+         start = end + 1, end = text.find('\n', start)) {
+        lines.push_back(text.substr(start, end - start));
     }
-    if (!line.empty()) lines.push_back(std::move(line));
+    if (start < text.size()) lines.push_back(text.substr(start));
     return lines;
 }
 

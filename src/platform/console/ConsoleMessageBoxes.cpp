@@ -1,15 +1,11 @@
 #include "platform/console/ConsoleMessageBoxes.h"
 
+#include "core/text/StringOperations.h"
+
 namespace tagsmith {
 
 std::string ConsoleMessageBoxes::FormatLine(const std::string& prompt, const std::string& title) {
-    std::string flat;
-    flat.reserve(prompt.size());
-    for (std::size_t i = 0; i < prompt.size(); ++i) {
-        const char c = prompt[i];
-        if (c == '\r' && i + 1 < prompt.size() && prompt[i + 1] == '\n') continue;  // CR LF: one
-        flat += (c == '\r' || c == '\n') ? ' ' : c;
-    }
+    const std::string flat = ReplaceLineBreaks(prompt, " ");
     // A box without a title (the fatal program-text failure) has no title part either.
     return title.empty() ? "tagsmith: " + flat : "tagsmith: " + title + ": " + flat;
 }

@@ -1,5 +1,7 @@
 #include "platform/qt/QtText.h"
 
+#include "core/text/StringOperations.h"
+
 namespace tagsmith {
 
 QString ToQString(std::string_view utf8) {
@@ -11,17 +13,7 @@ std::string FromQString(const QString& text) {
 }
 
 QString ToDisplayText(std::string_view utf8) {
-    std::string text;
-    text.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if (utf8[i] == '\r') {
-            text += '\n';
-            if (i + 1 < utf8.size() && utf8[i + 1] == '\n') ++i;
-        } else {
-            text += utf8[i];
-        }
-    }
-    return ToQString(text);
+    return ToQString(ReplaceLineBreaks(utf8, "\n"));
 }
 
 std::string FromDisplayText(const QString& text) {
