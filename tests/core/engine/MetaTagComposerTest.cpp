@@ -77,6 +77,7 @@ TEST(ComposeKeywordsMetaTagTest, ComposesTheTag) {
          11, "0", "-1"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.rows) + " / begin \"" + c.begin + "\"");
         GeneratorSettings settings;
         settings.txbBeginMetaTagWith = c.begin;
         settings.chkPreserveCase = c.preserveCase;
@@ -86,6 +87,43 @@ TEST(ComposeKeywordsMetaTagTest, ComposesTheTag) {
         const int characters = static_cast<int>(Utf8ToCodePoints(tag).size());
         EXPECT_EQ(ComposeKeywordsMetaTag(RankedTable(c.rows), settings),
                   tag + "\">" + Summary(c.keywords, characters));
+    }
+}
+
+// A keyword goes in while the tag so far, the keyword and one character for its comma fit in
+// the byte limit (the blank after the comma is not counted). "alpha" needs 31 + 5 + 1 = 37
+// bytes, "beta" then 36 + 4 + 1 = 41, "gamma" after "alpha, beta" 42 + 5 + 1 = 48.
+TEST(ComposeKeywordsMetaTagTest, ByteLimitCountsTheKeywordAndOneForItsComma) {
+    struct Case {
+        bool spaceAfterComma;
+        const char* maxBytes;
+        const char* content;
+        int keywords;
+    };
+    const Case cases[] = {
+        {false, "36", "", 0},
+        {false, "37", "alpha", 1},
+        {false, "38", "alpha", 1},
+        {false, "40", "alpha", 1},
+        {false, "41", "alpha,beta", 2},
+        {false, "42", "alpha,beta", 2},
+        {true, "40", "alpha", 1},
+        {true, "41", "alpha, beta", 2},
+        {true, "42", "alpha, beta", 2},
+        {true, "47", "alpha, beta", 2},
+        {true, "48", "alpha, beta, gamma", 3},
+        {true, "49", "alpha, beta, gamma", 3},
+    };
+    const WordTable table = RankedTable("alpha beta gamma");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("max bytes ") + c.maxBytes +
+                     (c.spaceAfterComma ? ", blank after comma" : ", no blank"));
+        GeneratorSettings settings;
+        settings.chkSpaceAfterComma = c.spaceAfterComma;
+        settings.txbMaxNumBytesInMetaTag = c.maxBytes;
+        const std::string tag = std::string(kPrefix) + c.content;
+        EXPECT_EQ(ComposeKeywordsMetaTag(table, settings),
+                  tag + "\">" + Summary(c.keywords, static_cast<int>(tag.size())));
     }
 }
 
@@ -100,6 +138,7 @@ TEST(ComposeKeywordsMetaTagTest, AnEmptyTableExplainsWithTheSettings) {
         {true, 8, 8, "No words with more than 9 letters occur at least 9 times."},
     };
     for (const auto& [ignoreShort, shortWordPosition, thresholdPosition, expected] : cases) {
+        SCOPED_TRACE(expected);
         settings.chkIgnoreShortWords = ignoreShort;
         settings.cboShortWordSize = shortWordPosition;
         settings.cboThresholdFrequency = thresholdPosition;
