@@ -78,7 +78,7 @@ TEST(SettingsOptionsTest, DefaultsAreTheWindowsAndShownValuesBecomeListPositions
 TEST(ConsoleOutputTest, BoxTextBecomesLinesAndQuestionsAreAnsweredNo) {
     const std::pair<std::string, std::string> reports[] = {
         {"", "\n"}, {"a\r\n\r\nb", "a\n\nb\n"}, {"lone\rcr", "lone\rcr\n"}, {"\r", "\r\n"}};
-    for (const auto& [box, console] : reports) EXPECT_EQ(ConsoleReport(box), console);
+    for (const auto& [box, console] : reports) EXPECT_EQ(ConsoleReport(box), console) << box;
 
     std::ostringstream err;  // a question is answered No; line breaks become spaces
     EXPECT_EQ(
@@ -177,6 +177,7 @@ TEST(InsertCommandTest, RefusalsLeaveTheDocumentAndMakeNoBackup) {
          "Not inserted: Meta tag not inserted because the document has no </head> tag."},
     };
     for (const auto& [document, refusal] : cases) {
+        SCOPED_TRACE(refusal);
         const test::TemporaryFolder folder;
         const auto page = folder.WriteFile("page.html", document);
         const ToolRun run = RunTool("insert --backup " + page.string());

@@ -35,7 +35,8 @@ TEST(BackupPathTest, PutsBakBeforeTheExtension) {
         {"/a.b/c.d/page.x.htm", "/a.b/c.d/page.x.bak.htm"},
         {"/web.site/index", "/web.site/index.bak"},
     };
-    for (const auto& [document, backup] : cases) EXPECT_EQ(BackupPath(document), backup);
+    for (const auto& [document, backup] : cases)
+        EXPECT_EQ(BackupPath(document), backup) << document;
 }
 
 TEST(DocumentFormatTest, DetectsEncodingAndFirstLineEndAcrossTheReadBlocks) {

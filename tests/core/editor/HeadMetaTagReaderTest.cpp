@@ -59,6 +59,7 @@ TEST(HeadReportTest, ReportsTheTagsOfTheHeadAndOnlyReadsTheDocument) {
     };
     const TemporaryFolder folder;
     for (const auto& [document, report] : cases) {
+        SCOPED_TRACE(document);
         const auto path = folder.WriteFile("page.html", document);
         EXPECT_EQ(ReadHeadMetaTags(path.string()), report) << document;
         EXPECT_EQ(ReadFileBytes(path), document);
@@ -75,6 +76,7 @@ TEST(ShowExistingKeywordMetaTagTest, TrimsTheInputRefusesMissingFilesOrFillsTheB
         {"  " + page.string() + " ", "", ""},  // no box: the report replaces the box text
     };
     for (const auto& [typed, prompt, title] : cases) {
+        SCOPED_TRACE(typed);
         std::string input = typed;
         StringOutputBox output;
         output.SetText("before");

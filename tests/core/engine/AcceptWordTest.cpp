@@ -67,6 +67,7 @@ TEST(IgnoreListTest, RebuildNormalisesTheBoxAndStoresLowerCaseCp1252) {
          "\xE9t\xE9,\x81\x81\x81,"},
     };
     for (const auto& [boxText, normalised, list] : cases) {
+        SCOPED_TRACE(boxText);
         IgnoreList ignoreList;
         EXPECT_EQ(ignoreList.Rebuild(boxText), normalised);
         EXPECT_EQ(ignoreList.Text(), list);

@@ -70,6 +70,7 @@ TEST(CommonWordListsTest, AMissingFileLeavesTheLanguageWithoutWords) {
     const auto file = folder.WriteFile("cmwds_en.txt", "the\n");
     CommonWordLists lists;
     for (const auto& missing : {folder.Path() / "none.txt", folder.Path()}) {
+        SCOPED_TRACE(missing.string());
         lists.LoadCommonWords(kEnglishPosition, file);
         ASSERT_TRUE(lists.IsLoaded(kEnglishPosition));
         lists.LoadCommonWords(kEnglishPosition, missing);

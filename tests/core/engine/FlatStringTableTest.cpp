@@ -41,6 +41,7 @@ TEST(FlatStringTableTest, BehavesAsAMapThroughInsertionsAndRemovals) {
         ASSERT_EQ(table.Size(), model.size());
     }
     for (const auto& [word, value] : model) {
+        SCOPED_TRACE(word);
         const int* found = table.Find(word);
         ASSERT_NE(found, nullptr) << word;
         EXPECT_EQ(*found, value);

@@ -181,6 +181,7 @@ TEST(ScanPipelineTest, StopShowsHowManyWordsWereFound) {
         {"one two three", 0, 2, "one two \r\n\r\nStopped with 2 words identified."},
     };
     for (const auto& [document, stopAfter, clickAt, output] : cases) {
+        SCOPED_TRACE(document);
         Pipeline run;
         run.events.stopAfter = stopAfter;
         run.events.onCall = [&run, clickAt](int call) {

@@ -61,6 +61,7 @@ TEST(FileUtilitiesTest, ApplicationDataFolderFollowsTheXdgRules) {
         {"relative/cfg", home, fs::path(home) / ".config"},  // a relative value is ignored
     };
     for (const auto& [xdgValue, homeValue, expected] : cases) {
+        SCOPED_TRACE(expected.string());
         const ScopedVariable xdg("XDG_CONFIG_HOME", xdgValue);
         const ScopedVariable homeVariable("HOME", homeValue);
         EXPECT_EQ(ApplicationDataFolder(), expected);

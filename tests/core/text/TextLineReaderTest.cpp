@@ -52,6 +52,7 @@ TEST(TextLineReaderTest, EndsLinesAtLfCrLfAndLoneCrWhateverTheBufferSize) {
     for (const std::size_t size :
          {std::size_t{1}, std::size_t{2}, std::size_t{3}, TextLineReader::kDefaultBufferSize}) {
         for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.name << ", buffer " << size);
             TextLineReader reader(size);
             ASSERT_TRUE(reader.Open(folder.WriteFile("lines.txt", c.bytes)));
             if (c.skipBom) reader.SkipUtf8Bom();

@@ -35,6 +35,7 @@ TEST(LimitBoxesTest, LeavingABoxStripsItToANumberAndGivesTheMessageAndDefaultOut
                    {bytes, "2000", "500", tooLong},
                    {bytes, "9x999", "500", tooLong}};
     for (const auto& [check, typed, text, message] : cases) {
+        SCOPED_TRACE(typed);
         const LimitBoxCheck result = check(typed);
         EXPECT_EQ(result.text, text) << typed;
         EXPECT_EQ(result.message, message) << typed;

@@ -19,6 +19,7 @@ TEST_F(SettingsHandlersTest, GermanLowerCaseAsksAndOnlyYesKeepsItOff) {
     const std::pair<MessageResult, bool> cases[] = {
         {MessageResult::Yes, true}, {MessageResult::No, false}, {MessageResult::Cancel, false}};
     for (const auto& [answer, keptOff] : cases) {
+        SCOPED_TRACE(testing::Message() << "answer " << static_cast<int>(answer));
         Started();
         Act(Control::cboLanguage, "2");
         messages.shown.clear();

@@ -88,6 +88,7 @@ TEST_F(StartupAndStateTest, AnUnreadableFileOrAGoneDocumentIsDroppedSilently) {
         {good.substr(0, good.rfind("\n3\n") + 1), 0, 4, ""},  // the last two lines missing
         {"", 0, 4, ""}};
     for (const auto& [file, language, bold, begin] : cases) {
+        SCOPED_TRACE(file);
         WriteState(file);
         ASSERT_TRUE(NewLogic().Start());
         EXPECT_EQ(Logic().Settings().cboLanguage, language) << file;
