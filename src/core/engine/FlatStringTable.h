@@ -14,9 +14,9 @@ namespace tagsmith {
 
 // A hash table from words to values, kept flat for speed: open addressing with linear probing
 // in an array of hashes beside an array of entries (key and value together), so that a look-up
-// reads one run of hashes and touches an entry only where the whole hash matches. Removal shifts
-// the following entries back, leaving no markers behind. Pointers to values stay valid until
-// the table next changes.
+// reads one run of hashes and touches an entry only where the whole hash matches. Entries are
+// only added (the table is filled once and then asked). Pointers to values stay valid until the
+// table next changes.
 template <typename Value>
 class FlatStringTable {
 public:
@@ -27,11 +27,6 @@ public:
     Value* Find(std::string_view key) {
         const std::size_t slot = Locate(key, HashOf(key));
         return slot == kNone ? nullptr : &m_entries[slot].value;
-    }
-
-    // Room for `count` entries without growing.
-    void Reserve(std::size_t count) {
-        while (count * 2 > m_hashes.size()) Grow();
     }
 
     // The key's value, made (default) when the key is new.
@@ -46,26 +41,6 @@ public:
         m_entries[slot] = Entry{std::string(key), Value{}};
         ++m_size;
         return m_entries[slot].value;
-    }
-
-    bool Erase(std::string_view key) {
-        std::size_t hole = Locate(key, HashOf(key));
-        if (hole == kNone) return false;
-        --m_size;
-        // Entries after the hole that could have stood in it move back, so that every entry
-        // stays reachable from its home slot without gaps.
-        for (std::size_t next = (hole + 1) & Mask(); m_hashes[next] != kEmpty;
-             next = (next + 1) & Mask()) {
-            const std::size_t home = static_cast<std::size_t>(m_hashes[next]) & Mask();
-            if (((next - home) & Mask()) >= ((next - hole) & Mask())) {
-                m_hashes[hole] = m_hashes[next];
-                m_entries[hole] = std::move(m_entries[next]);
-                hole = next;
-            }
-        }
-        m_hashes[hole] = kEmpty;
-        m_entries[hole] = Entry{};
-        return true;
     }
 
     void Clear() {

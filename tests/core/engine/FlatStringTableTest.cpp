@@ -1,5 +1,5 @@
-// The flat hash table of the word index must behave as a map from words to values, through long
-// runs of insertions and removals (removal moves entries back, growth moves them all).
+// The flat hash table of the common words must behave as a map from words to values, through
+// long runs of insertions and look-ups (growth moves every entry).
 #include <gtest/gtest.h>
 
 #include <map>
@@ -11,11 +11,11 @@
 namespace tagsmith::test {
 namespace {
 
-TEST(FlatStringTableTest, BehavesAsAMapThroughInsertionsAndRemovals) {
+TEST(FlatStringTableTest, BehavesAsAMapThroughInsertionsAndLookUps) {
     std::mt19937 random(23);
     FlatStringTable<int> table;
     std::map<std::string, int> model;
-    // Few distinct keys, so that the same keys come and go and probe runs overlap.
+    // Few distinct keys (2047), so that the same keys come again and probe runs overlap.
     const auto key = [&random] {
         std::string word;
         const int length = std::uniform_int_distribution<int>(0, 10)(random);
@@ -24,12 +24,9 @@ TEST(FlatStringTableTest, BehavesAsAMapThroughInsertionsAndRemovals) {
     };
     for (int step = 0; step < 200000; ++step) {
         const std::string word = key();
-        const int operation = std::uniform_int_distribution<int>(0, 2)(random);
-        if (operation == 0) {
+        if (std::uniform_int_distribution<int>(0, 1)(random) == 0) {
             table.Insert(word) = step;
             model[word] = step;
-        } else if (operation == 1) {
-            ASSERT_EQ(table.Erase(word), model.erase(word) == 1) << word;
         } else {
             const int* found = table.Find(word);
             const auto expected = model.find(word);
