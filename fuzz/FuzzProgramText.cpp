@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const int language : {tagsmith::ProgramText::kEnglish, tagsmith::ProgramText::kGerman}) {
         texts.SetUILanguage(language);
         for (int n = 0; n < 400; ++n) {
-            if (texts.GetText(n).size() > 4 * tagsmith::ProgramText::kMaxTextLength) __builtin_trap();
+            if (texts.GetText(n).size() > 4 * tagsmith::ProgramText::kMaxTextLength)
+                __builtin_trap();
         }
     }
     return 0;

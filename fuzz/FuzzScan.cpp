@@ -58,8 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const bool generate : {true, false}) {
         settings.txbInputFile = path;
         ScanSession session;
-        ProcessInputFile(generate, session,
-                         {settings, commonWords, ignoreList, texts, messages, output, view, events});
+        ProcessInputFile(
+            generate, session,
+            {settings, commonWords, ignoreList, texts, messages, output, view, events});
     }
     return 0;
 }

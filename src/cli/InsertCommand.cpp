@@ -94,9 +94,9 @@ int RunInsertCommand(const std::vector<std::string>& files, bool withBackup, Cli
 
         context.settings.optInsertionWithBackup = withBackup || IsPhpDocument(file);
         HeldMessageBoxes messages;
-        const InsertOutcome outcome = InsertMetaTagIntoFile({context.settings, session,
-                                                             context.texts, output, messages,
-                                                             fileSystem, false, scanned});
+        const InsertOutcome outcome =
+            InsertMetaTagIntoFile({context.settings, session, context.texts, output, messages,
+                                   fileSystem, false, scanned});
         if (outcome != InsertOutcome::Inserted) {
             messages.WriteAsRefusals(context.err, file);
             return FileOutcome{true, {}};

@@ -89,14 +89,15 @@ TEST(ArgumentSafetyTest, BeginAndIgnoreTextsWithControlCharactersAreBadOptions) 
     const test::TemporaryFolder folder;
     const std::string page = folder.WriteFile("page.html", kPage).string();
     for (const std::string option : {"--begin", "--ignore"}) {
-        const std::string texts[] = {"a\nb", "a\rb", "tab\there", "bell\a", "del\x7F", "c1\xC2\x85"};
+        const std::string texts[] = {"a\nb",   "a\rb",    "tab\there",
+                                     "bell\a", "del\x7F", "c1\xC2\x85"};
         for (const std::string& text : texts) {
             SCOPED_TRACE(option + " " + text);
             const ToolRun run = RunTool({"insert", option, text, page});
             EXPECT_EQ(run.status, 2);
-            EXPECT_TRUE(run.err.starts_with(
-                "tagsmith: " + option +
-                ": Value holds a line break or another control character\n"))
+            EXPECT_TRUE(
+                run.err.starts_with("tagsmith: " + option +
+                                    ": Value holds a line break or another control character\n"))
                 << run.err;
         }
         EXPECT_EQ(RunTool({"generate", option, "caf\xC3\xA9 cr\xC3\xA8me", page}).status, 0);
@@ -131,8 +132,8 @@ TEST(ArgumentSafetyTest, AnOutputThatCannotBeWrittenIsAFailure) {
     const std::string err = (folder.Path() / "err").string();
     for (const std::string command : {"generate", "list", "show", "--help"}) {
         SCOPED_TRACE(command);
-        const std::string line = "'" + tool + "' " + command + " '" + page + "' > /dev/full 2> '" +
-                                 err + "'";
+        const std::string line =
+            "'" + tool + "' " + command + " '" + page + "' > /dev/full 2> '" + err + "'";
         const int raw = std::system(line.c_str());
         EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
         EXPECT_EQ(test::ReadFileBytes(err),
