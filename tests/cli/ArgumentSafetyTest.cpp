@@ -71,7 +71,7 @@ TEST(ArgumentSafetyTest, WhatIsNoRegularFileIsRefusedAsSuchByEveryCommand) {
     const fs::path fifo = folder.Path() / "pipe.html";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);  // opened, it would wait for a writer forever
     fs::create_directory(folder.Path() / "x.html");
-    for (const std::string& command : {"generate", "list", "show", "insert"}) {
+    for (const std::string command : {"generate", "list", "show", "insert"}) {
         for (const fs::path& path : {fifo, folder.Path() / "x.html", fs::path("/dev/zero")}) {
             SCOPED_TRACE(command + " " + path.string());
             const ToolRun run = RunTool({command, path.string()});
