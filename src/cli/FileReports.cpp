@@ -1,7 +1,9 @@
 #include "cli/FileReports.h"
 
+#include <cerrno>
 #include <exception>
 
+#include "cli/OutputFailure.h"
 #include "platform/console/ConsoleMessageBoxes.h"
 
 namespace tagsmith {
@@ -29,7 +31,7 @@ int ReportEachFile(CliContext& context, const std::vector<std::string>& files,
             outcome = command(file);
         } catch (const std::exception& failure) {
             // A failure the command did not handle: reported for this file, the others go on.
-            context.err << ConsoleMessageBoxes::FormatLine(failure.what(), "Error") << '\n';
+            context.err << ConsoleMessageBoxes::FormatLine(failure.what(), "Error", file) << '\n';
             outcome.refused = true;
         }
         if (outcome.refused) {
@@ -37,10 +39,12 @@ int ReportEachFile(CliContext& context, const std::vector<std::string>& files,
             context.err.flush();
             continue;
         }
+        errno = 0;
         if (several) context.out << "==> " << file << " <==\n";
         context.out << ConsoleReport(outcome.outputText);
         if (several) context.out << '\n';
-        context.out.flush();
+        // Reports that reach nobody are no success; the files that follow are not worked on.
+        if (!OutputWritten(context.out, context.err, errno)) return kOutputFailureStatus;
     }
     return status;
 }

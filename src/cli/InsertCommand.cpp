@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <memory>
+#include <optional>
 
 #include "cli/FileReports.h"
 #include "cli/ProgramData.h"
@@ -32,9 +33,9 @@ public:
         return text;
     }
 
-    void WriteAsRefusals(std::ostream& err) const {
+    void WriteAsRefusals(std::ostream& err, const std::string& file) const {
         for (const Box& box : m_boxes) {
-            err << ConsoleMessageBoxes::FormatLine(box.prompt, box.title) << '\n';
+            err << ConsoleMessageBoxes::FormatLine(box.prompt, box.title, file) << '\n';
         }
     }
 
@@ -79,15 +80,20 @@ int RunInsertCommand(const std::vector<std::string>& files, bool withBackup, Cli
     return ReportEachFile(context, files, [&](const std::string& file) {
         ScanSession session;
         StringOutputBox output;
+        FileSystemCalls fileSystem;
+        // The version the scan is about to read: the tag composed from it goes into it alone.
+        std::optional<FileIdentity> scanned;
+        struct stat status {};
+        if (fileSystem.Status(file, status) == 0) scanned = FileIdentity::Of(status);
         if (!ScanFileOnConsole(true, file, context, session, output)) return FileOutcome{true, {}};
 
         context.settings.optInsertionWithBackup = withBackup || AlwaysBackedUp(file);
         HeldMessageBoxes messages;
-        FileSystemCalls fileSystem;
-        const InsertOutcome outcome = InsertMetaTagIntoFile(
-            {context.settings, session, context.texts, output, messages, fileSystem});
+        const InsertOutcome outcome =
+            InsertMetaTagIntoFile({context.settings, session, context.texts, output, messages,
+                                   fileSystem, false, scanned});
         if (outcome != InsertOutcome::Inserted) {
-            messages.WriteAsRefusals(context.err);
+            messages.WriteAsRefusals(context.err, file);
             return FileOutcome{true, {}};
         }
         return FileOutcome{false, messages.Prompts()};

@@ -39,7 +39,7 @@ int RunScanCommand(bool generate, const std::vector<std::string>& files, CliCont
 
 bool ScanFileOnConsole(bool generate, const std::string& file, CliContext& context,
                        ScanSession& session, OutputBox& output) {
-    ConsoleMessageBoxes messages(context.err);
+    ConsoleMessageBoxes messages(context.err, file);
     NoPendingEvents events;
     ScanView view;
     context.settings.txbInputFile = file;
@@ -50,7 +50,9 @@ bool ScanFileOnConsole(bool generate, const std::string& file, CliContext& conte
                                       messages,
                                       output,
                                       view,
-                                      events};
+                                      events,
+                                      true,
+                                      false};  // names byte for byte
     ProcessInputFile(generate, session, environment);
     return messages.ShownCount() == 0;
 }

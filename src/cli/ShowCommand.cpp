@@ -21,8 +21,8 @@ int RunShowCommand(const std::vector<std::string>& files, CliContext& context) {
     return ReportEachFile(context, files, [&](const std::string& file) {
         std::string inputFile = file;
         StringOutputBox output;
-        ConsoleMessageBoxes messages(context.err);
-        ShowExistingKeywordMetaTag(inputFile, output, messages);
+        ConsoleMessageBoxes messages(context.err, file);
+        ShowExistingKeywordMetaTag(inputFile, output, messages, false);
         return FileOutcome{messages.ShownCount() > 0, output.Text()};
     });
 }

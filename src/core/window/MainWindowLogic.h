@@ -1,15 +1,14 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
-#include "core/editor/FileSystemCalls.h"
 #include "core/engine/CommonWordLists.h"
 #include "core/engine/IgnoreList.h"
-#include "core/model/GeneratorSettings.h"
 #include "core/pipeline/ScanPipeline.h"
 #include "core/scanner/ScanView.h"
-#include "core/text/ProgramText.h"
+#include "core/model/GeneratorSettings.h"
 #include "core/window/MainWindowEvents.h"
 #include "core/window/MainWindowServices.h"
 #include "core/window/MainWindowView.h"
@@ -18,6 +17,8 @@
 #include "core/window/StateFile.h"
 #include "core/window/StopAwarePendingEvents.h"
 #include "core/window/ViewOutputBox.h"
+#include "core/text/FileSystemCalls.h"
+#include "core/text/ProgramText.h"
 
 namespace tagsmith {
 
@@ -54,6 +55,9 @@ public:
     void OnLostFocus(Control box) override;
     void OnKeyF1(Control focused) override;
     void OnClose() override;
+    // The end asked for by a signal or by the session's end: saves the state without any dialog
+    // (a failure is written to err) and ends the program.
+    void Terminate(std::ostream& err);
 
     // ScanView: what a scan does to the window.
     void SetWordCountLabel(const std::string& text) override;

@@ -4,16 +4,20 @@
 
 namespace tagsmith {
 
-std::string ConsoleMessageBoxes::FormatLine(const std::string& prompt, const std::string& title) {
+std::string ConsoleMessageBoxes::FormatLine(const std::string& prompt, const std::string& title,
+                                            const std::string& file) {
     const std::string flat = ReplaceLineBreaks(prompt, " ");
+    std::string line = "tagsmith: ";
+    if (!file.empty()) line += file + ": ";
     // A box without a title (the fatal program-text failure) has no title part either.
-    return title.empty() ? "tagsmith: " + flat : "tagsmith: " + title + ": " + flat;
+    if (!title.empty()) line += title + ": ";
+    return line + flat;
 }
 
 MessageResult ConsoleMessageBoxes::Show(const std::string& prompt, const std::string& title,
                                         MessageIcon /*icon*/, MessageButtons buttons) {
     ++m_shown;
-    m_stream << FormatLine(prompt, title) << '\n';
+    m_stream << FormatLine(prompt, title, m_file) << '\n';
     m_stream.flush();
     switch (buttons) {
         case MessageButtons::YesNo:

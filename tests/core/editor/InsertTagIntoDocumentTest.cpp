@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <set>
 #include <system_error>
 
+#include "core/editor/BuildInsertedDocument.h"
 #include "core/editor/EditorTexts.h"
 #include "core/editor/InsertTagIntoDocument.h"
 #include "fakes/FakeMessageBoxes.h"
@@ -72,6 +74,10 @@ TEST(InsertTagIntoDocumentTest, RewritesTheHeadInTheDocumentsOwnLineEndsAndEncod
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.document);
+        // The pure step gives the same bytes without a file.
+        const InsertedDocument built = BuildInsertedDocument(c.document, c.tag);
+        EXPECT_EQ(built.result, HeadRewriteResult::Rewritten);
+        EXPECT_EQ(built.content, c.expected);
         const TemporaryFolder folder;
         const auto path = folder.WriteFile("index.html", c.document);
         FakeMessageBoxes messages;
@@ -112,6 +118,58 @@ TEST(InsertTagIntoDocumentTest, KeepsTheModeAndReplacesTheBackupOnlyWhenAsked) {
     }
 }
 
+TEST(InsertTagIntoDocumentTest, WhatIsNoRegularFileIsRefusedWithoutBeingOpened) {
+    const TemporaryFolder folder;
+    const fs::path fifo = folder.Path() / "pipe.html";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);  // opening it to read would wait for a writer
+    fs::create_directory(folder.Path() / "folder.html");
+    for (const fs::path& path : {fifo, folder.Path() / "folder.html", fs::path("/dev/zero")}) {
+        FakeMessageBoxes messages;
+        FileSystemCalls files;
+        EXPECT_EQ(InsertTagIntoDocument(path.string(), kTag, true, messages, files),
+                  InsertOutcome::Refused);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].prompt, path.string() + " is not a regular file.");
+        EXPECT_EQ(messages.shown[0].title, "Not inserted");
+    }
+    EXPECT_EQ(FolderNames(folder.Path()), (Names{"pipe.html", "folder.html"}));
+}
+
+TEST(InsertTagIntoDocumentTest, ADoubleQuoteThatWouldEndAnAttributeValueEarlyIsRefused) {
+    const std::pair<std::string, bool> tags[] = {
+        // the tag, and whether it is refused
+        {kTag, false},
+        {"<meta name=\"keywords\" content=\"a, b\" />", false},
+        {"<meta name='keywords' content='say \"cheese\", b'>", false},
+        {"<meta content=\"x\"\r\nname=\"keywords\">", false},
+        {"<meta name=\"keywords\" content=\"say \"cheese\", b\">", true},
+        {"<meta name=\"keywords\" content=\"\"quoted\", b\">", true},
+        {"<meta name=\"keywords\" content=\"a, b\"\">", true},
+        {"<meta name=\"keywords\" content=\"a, b>", true},
+    };
+    const std::string document = "<head>\n</head>\n";
+    for (const auto& [tag, refused] : tags) {
+        SCOPED_TRACE(tag);
+        EXPECT_EQ(BuildInsertedDocument(document, tag).result,
+                  refused ? HeadRewriteResult::TagHoldsQuote : HeadRewriteResult::Rewritten);
+        const TemporaryFolder folder;
+        const auto path = folder.WriteFile("index.html", document);
+        FakeMessageBoxes messages;
+        FileSystemCalls files;
+        EXPECT_EQ(InsertTagIntoDocument(path.string(), tag, false, messages, files),
+                  refused ? InsertOutcome::Refused : InsertOutcome::Inserted);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        if (refused) {
+            EXPECT_EQ(messages.shown[0].prompt,
+                      "Meta tag not inserted because a double quote (\") in its content would "
+                      "end the content early.\r\nSuggestion: Remove the double quote from the "
+                      "words the meta tag begins with.");
+            EXPECT_EQ(ReadFileBytes(path), document);
+        }
+        EXPECT_EQ(FolderNames(folder.Path()), Names{"index.html"});
+    }
+}
+
 TEST(InsertTagIntoDocumentTest, ThroughALinkRewritesTheTargetAndKeepsTheLink) {
     const TemporaryFolder folder;
     fs::create_directory(folder.Path() / "real");
@@ -142,8 +200,8 @@ public:
     Faults faults;
     std::string document;
 
-    int CreateUnique(std::string& nameTemplate) override {
-        return faults.create ? Fail(faults.create) : FileSystemCalls::CreateUnique(nameTemplate);
+    int CreateExclusive(const std::string& path) override {
+        return faults.create ? Fail(faults.create) : FileSystemCalls::CreateExclusive(path);
     }
     int OpenForReading(const std::string& path) override {
         return faults.open ? Fail(faults.open) : FileSystemCalls::OpenForReading(path);
@@ -188,11 +246,12 @@ TEST(InsertTagIntoDocumentTest, ARefusalOrAFaultLeavesEveryFileAsItWas) {
         bool backupTakesTheDocument = false;  // the fault came after the backup was kept
         const char* refusal = nullptr;
         const char* page = nullptr;  // the document instead of the one above
+        bool modeBindsRoot = false;  // the permission bits protect from the superuser too
     };
     const std::vector<Case> cases = {
         {false, EACCES, {.create = EACCES}, ".", 0555},
         {true, EACCES, {.open = EACCES}, "index.html", 0200},
-        {false, EACCES, {.writable = EACCES}, "index.html", 0444},
+        {false, EACCES, {}, "index.html", 0444, false, nullptr, nullptr, true},
         {true, EISDIR, {}, "index.bak.html"},
         {false, ENOSPC, {.diskSpace = 20}},
         {true, ENOSPC, {.diskSpace = room}},  // room for the new content, not for the backup
@@ -214,11 +273,12 @@ TEST(InsertTagIntoDocumentTest, ARefusalOrAFaultLeavesEveryFileAsItWas) {
         const auto backup = folder.WriteFile("index.bak.html", kOlderBackup);
         FaultyFileSystemCalls files;
         files.document = path.string();
-        if (c.protect == nullptr || root) files.faults = c.faults;
+        const bool byMode = c.protect != nullptr && c.mode != 0 && (!root || c.modeBindsRoot);
+        if (!byMode) files.faults = c.faults;
         if (c.protect != nullptr && c.mode == 0) {
             fs::remove(folder.Path() / c.protect);
             fs::create_directory(folder.Path() / c.protect);
-        } else if (c.protect != nullptr && !root) {
+        } else if (byMode) {
             fs::permissions(folder.Path() / c.protect, fs::perms(c.mode));
         }
         const Names namesBefore = FolderNames(folder.Path());
