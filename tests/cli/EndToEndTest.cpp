@@ -111,6 +111,9 @@ const EndToEndCase kCases[] = {
     // The line that closes a PHP section over lines is scanned as read: its case, tags and
     // entities.
     {"phplines", {"list", "--lower-case", "--min-frequency", "1", "php-lines.php"}, 0},
+    // A FONT start tag whose ">" is two lines on: the line between is inside the tag, the words
+    // before the ">" in the line after it are counted.
+    {"fontlines", {"list", "--min-frequency", "1", "font-lines.html"}, 0},
     {"show", {"show", "herbs.html", "missing.html"}, 1},
     // A missing common-word file is a notice, not a refusal: common words are kept.
     {"nocommon", {"generate", "herbs.html"}, 0, DataFolder::ProgramTextOnly},

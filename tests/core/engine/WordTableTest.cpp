@@ -80,6 +80,12 @@ TEST(WordTableTest, CountsBeyondSixteenBits) {
     EXPECT_EQ(Rows(table), (std::vector<Row>{{"often", 40000, 40000}, {"rare", 1, 1}}));
 }
 
+TEST(WordTableTest, KeepsWordsLongerThanAPoolBlock) {
+    const std::string huge(3 << 20, 'w');  // three times the pool's block of 1 MiB
+    WordTable table = MakeTable({{"before", 3}, {huge, 2}, {"after", 1}, {huge + "s", 1}});
+    EXPECT_EQ(Rows(table), (std::vector<Row>{{"before", 1, 3}, {huge, 2, 3}, {"after", 1, 1}}));
+}
+
 TEST(OccurrenceWeightTest, CountsEachBonusOnceAndTheTitleReplacesTheRest) {
     const MarkupContext nested{.InItalic = true,
                                .HeadingWeight = 25,
