@@ -12,8 +12,12 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
 
 #include "core/settings/HelpWindowLayout.h"
+#include "gui/CaptionFit.h"
 #include "gui/ClickableLabel.h"
 #include "gui/UiFonts.h"
 #include "platform/qt/QtText.h"
@@ -59,6 +63,78 @@ std::unique_ptr<QWidget> MakeWidget(ControlKind kind) {
     return std::make_unique<QWidget>();
 }
 
+// A caption the program may give a control later, beside the one it has when the window opens;
+// hiddenWith: shown only while that control is hidden.
+struct CaptionVariant {
+    Control control;
+    const char* caption;
+    Control hiddenWith = Control::None;
+};
+
+constexpr CaptionVariant kCaptionVariants[] = {
+    {Control::cmdListWords, "List words"},
+    {Control::cmdListWords, "Stop"},
+    {Control::optInsertionWithBackup, "with"},
+    {Control::optInsertionWithBackup, "with backup", Control::optInsertionWithoutBackup},
+    {Control::optInsertionWithoutBackup, "without backup"},
+    // The longest count a word table can hold.
+    {Control::lblNumberOfWords, "Number of words found satisfying above conditions: 2147483647"},
+    {Control::lblNumberOfWords, "Number of words found: 2147483647"},
+};
+
+// The extent of one caption of a control in its font (see CaptionExtent).
+CaptionExtent MeasureCaption(QWidget* widget, const ControlLayout& entry, const TwipRect& rect,
+                             const QString& caption) {
+    CaptionExtent extent{entry.control, rect};
+    const QFontMetrics metrics = widget->fontMetrics();
+    const int advance = metrics.horizontalAdvance(caption);
+    switch (entry.kind) {
+        case ControlKind::Button:
+            extent.neededWidth = advance + 6;  // the button's frame and a little air
+            break;
+        case ControlKind::CheckBox:
+        case ControlKind::Option: {
+            auto* button = qobject_cast<QAbstractButton*>(widget);
+            const bool check = entry.kind == ControlKind::CheckBox;
+            const QStyle* style = widget->style();
+            const int indicator =
+                style->pixelMetric(check ? QStyle::PM_IndicatorWidth
+                                         : QStyle::PM_ExclusiveIndicatorWidth,
+                                   nullptr, widget) +
+                style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing
+                                         : QStyle::PM_RadioButtonLabelSpacing,
+                                   nullptr, widget);
+            const QString current = button->text();
+            const QSignalBlocker blocker(button);
+            button->setText(caption);
+            extent.neededWidth = button->sizeHint().width();
+            button->setText(current);
+            extent.place = CaptionPlace::Left;
+            extent.inkWidth = indicator + advance;
+            break;
+        }
+        case ControlKind::Label:
+        case ControlKind::LinkLabel:
+            extent.place = entry.captionIndent > 0 ? CaptionPlace::Indented
+                           : entry.rightAligned    ? CaptionPlace::Right
+                                                   : CaptionPlace::Left;
+            extent.indent = entry.captionIndent;
+            extent.inkWidth = advance;
+            extent.neededWidth = advance;
+            break;
+        case ControlKind::TextBox:
+            if (entry.maxLength > 0) {
+                // The largest number the box takes, inside its frame and margins.
+                extent.neededWidth =
+                    metrics.horizontalAdvance(QString(entry.maxLength, QLatin1Char('9'))) + 9;
+            }
+            break;
+        default:
+            break;
+    }
+    return extent;
+}
+
 void SetWidgetCaption(QWidget* widget, const QString& caption) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(caption);
@@ -69,7 +145,7 @@ void SetWidgetCaption(QWidget* widget, const QString& caption) {
 
 }  // namespace
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow(QString sansFamily) : m_sansFamily(std::move(sansFamily)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ToQString(kMainWindowCaption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -87,6 +163,7 @@ MainWindow::MainWindow() {
     }
     auto* outputBox = qobject_cast<QPlainTextEdit*>(Widget(Control::txbMetaTag));
     m_output = std::make_unique<OutputTextBox>(*outputBox);
+    SetReadingTabOrder();
 }
 
 MainWindow::~MainWindow() {
@@ -102,7 +179,7 @@ QWidget* MainWindow::CreateControl(const ControlLayout& entry) {
     widget->setParent(IsInFrame(entry.control) ? Widget(Control::Frame1) : this);
     widget->setObjectName(ToQString(ControlName(entry.control)));
     widget->setGeometry(ToPixels(entry.rect));
-    if (entry.font.points > 0) widget->setFont(UiFont(entry.font));
+    if (entry.font.points > 0) widget->setFont(UiFont(entry.font, m_sansFamily));
     SetWidgetCaption(widget, ToQString(entry.caption));
     if (auto* box = qobject_cast<QLineEdit*>(widget); box && entry.maxLength > 0) {
         box->setMaxLength(entry.maxLength);
@@ -110,6 +187,8 @@ QWidget* MainWindow::CreateControl(const ControlLayout& entry) {
     if (auto* output = qobject_cast<QPlainTextEdit*>(widget)) {
         output->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         output->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // Tab moves on to the next control: a tab character is never wanted in the tag.
+        output->setTabChangesFocus(true);
     }
     if (auto* label = qobject_cast<QLabel*>(widget); label && entry.rightAligned) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -154,6 +233,106 @@ void MainWindow::ConnectControl(const ControlLayout& entry, QWidget* widget) {
     }
 }
 
+void MainWindow::FitToFont() {
+    const TwipRect strip = LayoutOf(Control::Frame1).rect;
+    std::vector<CaptionExtent> extents;
+    for (const ControlLayout& entry : MainWindowLayout()) {
+        if (entry.kind == ControlKind::Strip) continue;
+        QWidget* widget = Widget(entry.control);
+        TwipRect rect = entry.rect;
+        if (IsInFrame(entry.control)) {
+            rect.left += strip.left;
+            rect.top += strip.top;
+        }
+        bool hasVariants = false;
+        for (const CaptionVariant& variant : kCaptionVariants) {
+            if (variant.control != entry.control) continue;
+            hasVariants = true;
+            CaptionExtent extent =
+                MeasureCaption(widget, entry, rect, QString::fromUtf8(variant.caption));
+            extent.hiddenWith = variant.hiddenWith;
+            extents.push_back(extent);
+        }
+        if (!hasVariants) {
+            QString caption;
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) caption = button->text();
+            if (auto* label = qobject_cast<QLabel*>(widget)) caption = label->text();
+            extents.push_back(MeasureCaption(widget, entry, rect, caption));
+        }
+    }
+    m_scale = FitScale(extents);
+    setFixedSize(ScaledRect({0, 0, kMainWindowClientWidth, kMainWindowClientHeight}, m_scale)
+                     .size());
+    for (const ControlLayout& entry : MainWindowLayout()) {
+        Widget(entry.control)->setGeometry(DesignedRect(entry.control));
+    }
+    PlaceIndentedCaption(Control::lblNumberOfWords);
+}
+
+QRect MainWindow::DesignedRect(Control control) const {
+    TwipRect rect = LayoutOf(control).rect;
+    if (!IsInFrame(control)) return ScaledRect(rect, m_scale);
+    // From the window's corner, so that the strip's controls round as the others do.
+    const TwipRect strip = LayoutOf(Control::Frame1).rect;
+    rect.left += strip.left;
+    rect.top += strip.top;
+    return ScaledRect(rect, m_scale).translated(-ScaledRect(strip, m_scale).topLeft());
+}
+
+void MainWindow::PlaceIndentedCaption(Control control) {
+    auto* label = qobject_cast<QLabel*>(Widget(control));
+    const int indent = LayoutOf(control).captionIndent;
+    if (label == nullptr || indent <= 0) return;
+    // The drawn text may reach a pixel beyond its advance: keep two spare.
+    const int room =
+        label->width() - label->fontMetrics().horizontalAdvance(label->text()) - 2;
+    const int start = ScaledRect({indent, 0, 0, 0}, m_scale).x();
+    label->setContentsMargins(std::clamp(room, 0, start), 0, 0, 0);
+}
+
+void MainWindow::SetReadingTabOrder() {
+    // Reading order: rows from top to bottom (controls whose middles lie within 200 twips of a
+    // row's first one share it), each from left to right.
+    struct Place {
+        QWidget* widget;
+        int middle;
+        int left;
+    };
+    const TwipRect strip = LayoutOf(Control::Frame1).rect;
+    std::vector<Place> places;
+    for (const ControlLayout& entry : MainWindowLayout()) {
+        QWidget* widget = Widget(entry.control);
+        if (widget->focusPolicy() == Qt::NoFocus || entry.kind == ControlKind::Strip) continue;
+        const bool inStrip = IsInFrame(entry.control);
+        places.push_back({widget,
+                          entry.rect.top + entry.rect.height / 2 + (inStrip ? strip.top : 0),
+                          entry.rect.left + (inStrip ? strip.left : 0)});
+    }
+    std::stable_sort(places.begin(), places.end(),
+                     [](const Place& a, const Place& b) { return a.middle < b.middle; });
+    std::size_t rowStart = 0;
+    for (std::size_t i = 1; i <= places.size(); ++i) {
+        if (i == places.size() || places[i].middle - places[rowStart].middle > 200) {
+            std::stable_sort(places.begin() + static_cast<std::ptrdiff_t>(rowStart),
+                             places.begin() + static_cast<std::ptrdiff_t>(i),
+                             [](const Place& a, const Place& b) { return a.left < b.left; });
+            rowStart = i;
+        }
+    }
+    for (std::size_t i = 1; i < places.size(); ++i) {
+        setTabOrder(places[i - 1].widget, places[i].widget);
+    }
+}
+
+bool MainWindow::PressFocusedControl(QObject* watched, const QKeyEvent& key) {
+    // Enter presses the focused button, as Space does.
+    if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) return false;
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button == nullptr || !button->isEnabled() || key.isAutoRepeat()) return false;
+    button->click();
+    return true;
+}
+
 QWidget* MainWindow::Widget(Control control) const {
     const auto it = m_widgets.find(control);
     return it == m_widgets.end() ? nullptr : it->second;
@@ -168,6 +347,9 @@ Control MainWindow::ControlOf(const QObject* object) const {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress && PressFocusedControl(watched, *static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     if (type == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F1 && !key->isAutoRepeat() && m_events != nullptr) {
@@ -256,6 +438,7 @@ void MainWindow::MoveCaretToEnd(Control box) {
 
 void MainWindow::SetCaption(Control control, const std::string& caption) {
     SetWidgetCaption(Widget(control), ToQString(caption));
+    PlaceIndentedCaption(control);
 }
 
 void MainWindow::SetToolTip(Control control, const std::string& text) {
@@ -272,9 +455,15 @@ void MainWindow::SetVisible(Control control, bool visible) {
 
 void MainWindow::SetFocus(Control control) {
     if (QWidget* widget = Widget(control)) widget->setFocus(Qt::OtherFocusReason);
+    // The window's choice of focus is for the keyboard: draw it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void MainWindow::ShowWindow() {
+    if (!m_fitted) {
+        m_fitted = true;
+        FitToFont();
+    }
     if (const QScreen* display = screen()) {
         const QRect area = display->availableGeometry();
         const int outerHeight = height() + kNominalFrameHeight / kTwipsPerPixel;

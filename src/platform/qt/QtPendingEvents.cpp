@@ -6,13 +6,13 @@
 
 namespace tagsmith {
 
-QtPendingEvents::QtPendingEvents(std::function<void()> beforeEvents)
-    : m_beforeEvents(std::move(beforeEvents)) {}
+QtPendingEvents::QtPendingEvents(std::function<void()> beforeEvents, qint64 intervalMs)
+    : m_beforeEvents(std::move(beforeEvents)), m_intervalMs(intervalMs) {}
 
 bool QtPendingEvents::RunPendingEvents() {
     if (m_sinceLastRun.isValid()) {
         const qint64 gap = m_sinceLastRun.elapsed();
-        if (gap < kIntervalMs) return false;
+        if (gap < m_intervalMs) return false;
         m_longestGapMs = std::max(m_longestGapMs, gap);
     }
     m_sinceLastRun.restart();

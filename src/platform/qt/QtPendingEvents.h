@@ -15,7 +15,8 @@ class QtPendingEvents : public PendingEvents {
 public:
     static constexpr qint64 kIntervalMs = 20;
 
-    explicit QtPendingEvents(std::function<void()> beforeEvents = {});
+    explicit QtPendingEvents(std::function<void()> beforeEvents = {},
+                             qint64 intervalMs = kIntervalMs);
 
     // Never asks to stop by itself: "Stop" is the window's business.
     bool RunPendingEvents() override;
@@ -28,6 +29,7 @@ public:
 
 private:
     std::function<void()> m_beforeEvents;
+    qint64 m_intervalMs;
     QElapsedTimer m_sinceLastRun;
     int m_runs = 0;
     qint64 m_longestGapMs = 0;
