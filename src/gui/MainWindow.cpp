@@ -365,7 +365,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                    m_focusedBox == box) {
             // The focus moved to another control of this window (not to another window).
             m_focusedBox = Control::None;
+            const bool byTab = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+            if (byTab) m_tabbingFrom = box;
             if (m_events != nullptr) m_events->OnLostFocus(box);
+            m_tabbingFrom = Control::None;
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -454,6 +457,9 @@ void MainWindow::SetVisible(Control control, bool visible) {
 }
 
 void MainWindow::SetFocus(Control control) {
+    // While Tab moves the focus on from a box, the keyboard's choice stands: only a return to
+    // that box (after a message about its value) is followed.
+    if (m_tabbingFrom != Control::None && control != m_tabbingFrom) return;
     if (QWidget* widget = Widget(control)) widget->setFocus(Qt::OtherFocusReason);
     // The window's choice of focus is for the keyboard: draw it.
     setAttribute(Qt::WA_KeyboardFocusChange);

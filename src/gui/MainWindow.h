@@ -94,6 +94,7 @@ private:
     std::unique_ptr<OutputTextBox> m_output;
     std::unique_ptr<HelpWindow> m_help;
     Control m_focusedBox = Control::None;
+    Control m_tabbingFrom = Control::None;  // the box Tab is leaving, while its handler runs
     bool m_ended = false;
     bool m_fitted = false;
     double m_scale = 1.0;
