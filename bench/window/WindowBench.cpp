@@ -74,8 +74,8 @@ int main(int argc, char** argv) {
     logic.OnTextEdited(Control::txbInputFile, document);
     logic.OnLostFocus(Control::txbInputFile);
 
-    std::printf("%-8s %10s %12s %7s %11s %13s\n", "command", "window", "no window", "ratio",
-                "event runs", "longest gap");
+    std::printf("%-8s %10s %12s %7s %11s %13s %10s\n", "command", "window", "no window", "ratio",
+                "event runs", "longest gap", "in events");
     for (const bool generate : {true, false}) {
         events.ResetStatistics();
         QElapsedTimer timer;
@@ -87,9 +87,9 @@ int main(int argc, char** argv) {
         window.repaint();
         const double shown = static_cast<double>(timer.nsecsElapsed()) / 1e9;
         const double plain = WithoutWindow(document, generate);
-        std::printf("%-8s %9.3fs %11.3fs %7.2f %11d %10lld ms\n", generate ? "generate" : "list",
-                    shown, plain, shown / plain, events.Runs(),
-                    static_cast<long long>(events.LongestGapMs()));
+        std::printf("%-8s %9.3fs %11.3fs %7.2f %11d %10lld ms %9.3fs\n",
+                    generate ? "generate" : "list", shown, plain, shown / plain, events.Runs(),
+                    static_cast<long long>(events.LongestGapMs()), events.SpentSeconds());
     }
     logic.OnClose();
     return 0;

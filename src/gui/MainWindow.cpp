@@ -440,8 +440,29 @@ void MainWindow::MoveCaretToEnd(Control box) {
 }
 
 void MainWindow::SetCaption(Control control, const std::string& caption) {
+    if (control == Control::lblNumberOfWords) {
+        // The running count of a scan changes with every new word: it is shown with the next
+        // batch of output (FlushOutput, Repaint); any other caption replaces it at once.
+        if (caption.starts_with(kRunningCountPrefix)) {
+            m_pendingCount = caption;
+            return;
+        }
+        m_pendingCount.reset();
+    }
     SetWidgetCaption(Widget(control), ToQString(caption));
     PlaceIndentedCaption(control);
+}
+
+void MainWindow::ShowPendingCount() {
+    if (!m_pendingCount) return;
+    SetWidgetCaption(Widget(Control::lblNumberOfWords), ToQString(*m_pendingCount));
+    PlaceIndentedCaption(Control::lblNumberOfWords);
+    m_pendingCount.reset();
+}
+
+void MainWindow::FlushOutput() {
+    ShowPendingCount();
+    m_output->FlushBatch();
 }
 
 void MainWindow::SetToolTip(Control control, const std::string& text) {
@@ -479,6 +500,7 @@ void MainWindow::ShowWindow() {
 }
 
 void MainWindow::Repaint() {
+    ShowPendingCount();
     m_output->Flush();
     repaint();
 }

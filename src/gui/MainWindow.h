@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ namespace tagsmith {
 
 // frmMain: every control of the layout table at its place, each widget named after its control.
 // It shows what the window logic tells it and reports what the user does; it decides nothing.
+// The word-count label's caption while a scan counts (followed by the count).
+inline constexpr std::string_view kRunningCountPrefix = "Number of words found: ";
+
 class MainWindow : public QWidget, public MainWindowView {
     Q_OBJECT
 
@@ -40,9 +44,9 @@ public:
     void AttachEvents(MainWindowEvents& events) { m_events = &events; }
     // What ending the program does (by default: leave the event loop).
     void SetEndHandler(std::function<void()> handler) { m_endHandler = std::move(handler); }
-    // Shows the output appended since the last time, in batches; runs before the window handles
-    // its events during a scan.
-    void FlushOutput() { m_output->FlushBatch(); }
+    // Shows the output appended since the last time, in batches, and the latest running count;
+    // runs before the window handles its events during a scan.
+    void FlushOutput();
     OutputTextBox& Output() { return *m_output; }
     QWidget* Widget(Control control) const;
     HelpWindow* Help() const { return m_help.get(); }
@@ -85,6 +89,7 @@ private:
     // Places a label's caption at its indent when it fits from there (see ControlLayout).
     void PlaceIndentedCaption(Control control);
     bool PressFocusedControl(QObject* watched, const QKeyEvent& key);
+    void ShowPendingCount();
 
     MainWindowEvents* m_events = nullptr;
     std::function<void()> m_endHandler;
@@ -94,7 +99,8 @@ private:
     std::unique_ptr<OutputTextBox> m_output;
     std::unique_ptr<HelpWindow> m_help;
     Control m_focusedBox = Control::None;
-    Control m_tabbingFrom = Control::None;  // the box Tab is leaving, while its handler runs
+    Control m_tabbingFrom = Control::None;
+    std::optional<std::string> m_pendingCount;  // the running count not shown yet  // the box Tab is leaving, while its handler runs
     bool m_ended = false;
     bool m_fitted = false;
     double m_scale = 1.0;
