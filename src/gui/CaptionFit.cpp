@@ -31,8 +31,8 @@ QRect InkRect(const CaptionExtent& extent, double scale) {
         case CaptionPlace::Right:
             return {right - extent.inkWidth, box.y(), extent.inkWidth, box.height()};
         case CaptionPlace::Indented: {
-            const int start = std::min(box.x() + ToPixels(extent.indent, scale),
-                                       right - extent.inkWidth);
+            const int start =
+                std::min(box.x() + ToPixels(extent.indent, scale), right - extent.inkWidth);
             return {start, box.y(), extent.inkWidth, box.height()};
         }
     }
@@ -50,8 +50,7 @@ bool FitsAt(std::span<const CaptionExtent> extents, double scale) {
         for (std::size_t j = i + 1; j < extents.size(); ++j) {
             const CaptionExtent& a = extents[i];
             const CaptionExtent& b = extents[j];
-            if (a.control == b.control || a.hiddenWith == b.control ||
-                b.hiddenWith == a.control) {
+            if (a.control == b.control || a.hiddenWith == b.control || b.hiddenWith == a.control) {
                 continue;
             }
             if (InkRect(a, scale).intersects(InkRect(b, scale))) return false;

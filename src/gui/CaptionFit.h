@@ -10,21 +10,21 @@ namespace tagsmith {
 
 // How a control's caption sits in it.
 enum class CaptionPlace {
-    Whole,       // the control fills its rectangle (buttons, boxes, lists)
-    Left,        // the caption starts at the left edge (check boxes, options, labels)
-    Right,       // the caption ends at the right edge
-    Indented,    // starts at `indent` when it fits, else ends at the right edge
+    Whole,     // the control fills its rectangle (buttons, boxes, lists)
+    Left,      // the caption starts at the left edge (check boxes, options, labels)
+    Right,     // the caption ends at the right edge
+    Indented,  // starts at `indent` when it fits, else ends at the right edge
 };
 
 // What one control (with one of the captions it may show) needs, measured in its own font: the
 // extent to which its caption may run and the width that must fit inside the control.
 struct CaptionExtent {
     Control control = Control::None;
-    TwipRect rect;              // in the window, in twips of the designed layout
+    TwipRect rect;  // in the window, in twips of the designed layout
     CaptionPlace place = CaptionPlace::Whole;
-    int indent = 0;             // twips, for CaptionPlace::Indented
-    int inkWidth = 0;           // pixels the drawn caption covers (indicator included)
-    int neededWidth = 0;        // pixels the control must be wide so nothing is clipped
+    int indent = 0;                      // twips, for CaptionPlace::Indented
+    int inkWidth = 0;                    // pixels the drawn caption covers (indicator included)
+    int neededWidth = 0;                 // pixels the control must be wide so nothing is clipped
     Control hiddenWith = Control::None;  // shown only while this control is hidden
 };
 

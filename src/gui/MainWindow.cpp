@@ -97,13 +97,12 @@ CaptionExtent MeasureCaption(QWidget* widget, const ControlLayout& entry, const 
             auto* button = qobject_cast<QAbstractButton*>(widget);
             const bool check = entry.kind == ControlKind::CheckBox;
             const QStyle* style = widget->style();
-            const int indicator =
-                style->pixelMetric(check ? QStyle::PM_IndicatorWidth
-                                         : QStyle::PM_ExclusiveIndicatorWidth,
-                                   nullptr, widget) +
-                style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing
-                                         : QStyle::PM_RadioButtonLabelSpacing,
-                                   nullptr, widget);
+            const int indicator = style->pixelMetric(check ? QStyle::PM_IndicatorWidth
+                                                           : QStyle::PM_ExclusiveIndicatorWidth,
+                                                     nullptr, widget) +
+                                  style->pixelMetric(check ? QStyle::PM_CheckBoxLabelSpacing
+                                                           : QStyle::PM_RadioButtonLabelSpacing,
+                                                     nullptr, widget);
             const QString current = button->text();
             const QSignalBlocker blocker(button);
             button->setText(caption);
@@ -261,8 +260,8 @@ void MainWindow::FitToFont() {
         }
     }
     m_scale = FitScale(extents);
-    setFixedSize(ScaledRect({0, 0, kMainWindowClientWidth, kMainWindowClientHeight}, m_scale)
-                     .size());
+    setFixedSize(
+        ScaledRect({0, 0, kMainWindowClientWidth, kMainWindowClientHeight}, m_scale).size());
     for (const ControlLayout& entry : MainWindowLayout()) {
         Widget(entry.control)->setGeometry(DesignedRect(entry.control));
     }
@@ -284,8 +283,7 @@ void MainWindow::PlaceIndentedCaption(Control control) {
     const int indent = LayoutOf(control).captionIndent;
     if (label == nullptr || indent <= 0) return;
     // The drawn text may reach a pixel beyond its advance: keep two spare.
-    const int room =
-        label->width() - label->fontMetrics().horizontalAdvance(label->text()) - 2;
+    const int room = label->width() - label->fontMetrics().horizontalAdvance(label->text()) - 2;
     const int start = ScaledRect({indent, 0, 0, 0}, m_scale).x();
     label->setContentsMargins(std::clamp(room, 0, start), 0, 0, 0);
 }

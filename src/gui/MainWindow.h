@@ -100,7 +100,8 @@ private:
     std::unique_ptr<HelpWindow> m_help;
     Control m_focusedBox = Control::None;
     Control m_tabbingFrom = Control::None;
-    std::optional<std::string> m_pendingCount;  // the running count not shown yet  // the box Tab is leaving, while its handler runs
+    std::optional<std::string> m_pendingCount;  // the running count not shown yet  // the box Tab
+                                                // is leaving, while its handler runs
     bool m_ended = false;
     bool m_fitted = false;
     double m_scale = 1.0;

@@ -14,7 +14,8 @@ StartArguments ParseStartArguments(std::span<const std::string_view> arguments) 
         } else if (!optionsEnded && (argument == "--version" || argument == "-v")) {
             return {StartArguments::Action::Version, {}, {}};
         } else if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
-            parsed = {StartArguments::Action::Error, {},
+            parsed = {StartArguments::Action::Error,
+                      {},
                       "unknown option '" + std::string(argument) + "'"};
         } else if (++files > 1) {
             parsed = {StartArguments::Action::Error, {}, "more than one FILE given"};

@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QStringList>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -68,8 +68,8 @@ protected:
     GuiRun& Start() {
         m_run.reset();
         m_run = std::make_unique<GuiRun>(messages, dialog, clipboard, shell,
-                                         (m_folder.Path() / "tagsmith.usr").string(),
-                                         sansFamily, eventIntervalMs);
+                                         (m_folder.Path() / "tagsmith.usr").string(), sansFamily,
+                                         eventIntervalMs);
         EXPECT_TRUE(m_run->logic.Start());
         messages.shown.clear();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_run->window));

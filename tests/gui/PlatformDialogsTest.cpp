@@ -12,9 +12,9 @@
 #include <tuple>
 
 #include "core/settings/MainWindowLogic.h"
+#include "gui/StartArguments.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBoxes.h"
-#include "gui/StartArguments.h"
 
 namespace tagsmith::test {
 namespace {
@@ -103,7 +103,8 @@ TEST(StartArgumentsTest, HelpAndVersionAnswerWithoutADisplay) {
         FILE* pipe = popen(command.c_str(), "r");
         if (pipe == nullptr) return output;
         char buffer[4096];
-        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            output.append(buffer, n);
         status = pclose(pipe);
         return output;
     };
@@ -113,8 +114,8 @@ TEST(StartArgumentsTest, HelpAndVersionAnswerWithoutADisplay) {
     EXPECT_EQ(status, 0);
     const std::string help = run(headless + "--help", status);
     EXPECT_EQ(status, 0);
-    for (const char* part : {"Usage: tagsmith [FILE]", "--version", "~/.config/tagsmith/tagsmith.usr",
-                             "Exit status"}) {
+    for (const char* part : {"Usage: tagsmith [FILE]", "--version",
+                             "~/.config/tagsmith/tagsmith.usr", "Exit status"}) {
         EXPECT_NE(help.find(part), std::string::npos) << part;
     }
     // A wrong option is found once the toolkit has taken its own options: on a display.

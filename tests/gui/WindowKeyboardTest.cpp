@@ -14,8 +14,9 @@
 namespace tagsmith::test {
 namespace {
 
-constexpr const char* kPage = "<html><head><title>Bicycle repairs</title></head>\r\n"
-                              "<body><p>Bicycle repairs and wheel building.</p></body></html>\r\n";
+constexpr const char* kPage =
+    "<html><head><title>Bicycle repairs</title></head>\r\n"
+    "<body><p>Bicycle repairs and wheel building.</p></body></html>\r\n";
 
 using WindowKeyboardTest = GuiFixture;
 
@@ -55,7 +56,8 @@ TEST_F(WindowKeyboardTest, TabVisitsEveryControlAndBothLinksInReadingOrderAndLea
     std::set<std::string> names;
     for (QWidget* widget : visited) names.insert(widget->objectName().toStdString());
     for (const ControlLayout& entry : MainWindowLayout()) {
-        const bool takesFocus = entry.kind != ControlKind::Label && entry.kind != ControlKind::Strip;
+        const bool takesFocus =
+            entry.kind != ControlKind::Label && entry.kind != ControlKind::Strip;
         // Tab stops at the selected option of the pair (the arrows move between them).
         if (entry.control == Control::optInsertionWithBackup ||
             entry.control == Control::optInsertionWithoutBackup) {
@@ -70,7 +72,8 @@ TEST_F(WindowKeyboardTest, TabVisitsEveryControlAndBothLinksInReadingOrderAndLea
     for (std::size_t i = 1; i < visited.size(); ++i) {
         const QRect before = InWindow(visited[i - 1], &Window());
         const QRect next = InWindow(visited[i], &Window());
-        const bool sameRow = std::abs(next.center().y() - before.center().y()) < before.height() / 2;
+        const bool sameRow =
+            std::abs(next.center().y() - before.center().y()) < before.height() / 2;
         EXPECT_TRUE(sameRow ? next.left() > before.left() : next.top() > before.center().y())
             << visited[i - 1]->objectName().toStdString() << " then "
             << visited[i]->objectName().toStdString();
@@ -125,8 +128,8 @@ TEST_F(WindowKeyboardTest, ALongScanShowsItsWordsAndCountInMoreThanOneBatch) {
     Start();
     Window().Output().SetBatchInterval(0);
     std::string page = "<html><body>\n";
-    // 800 distinct words of 10 to 12 letters (more than the box shows during a scan) (digits would end a word; the final x keeps them
-    // from being taken for plurals).
+    // 800 distinct words of 10 to 12 letters (more than the box shows during a scan) (digits would
+    // end a word; the final x keeps them from being taken for plurals).
     for (int i = 0; i < 800; ++i) {
         std::string word = "bicycle";
         for (int n = i; n > 0; n /= 26) word += static_cast<char>('a' + n % 26);

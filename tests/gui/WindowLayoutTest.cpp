@@ -58,8 +58,8 @@ QRect DrawnExtent(QWidget* widget, QWidget* window) {
         const bool box = qobject_cast<QCheckBox*>(widget) != nullptr;
         const QRect contents = style->subElementRect(
             box ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &option, check);
-        const QRect text = style->itemTextRect(check->fontMetrics(), contents,
-                                               Qt::AlignLeft | Qt::AlignVCenter, true, check->text());
+        const QRect text = style->itemTextRect(
+            check->fontMetrics(), contents, Qt::AlignLeft | Qt::AlignVCenter, true, check->text());
         drawn = QRect(0, 0, text.right() + 1, widget->height());
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         drawn = style->itemTextRect(label->fontMetrics(), label->contentsRect(), label->alignment(),
@@ -155,12 +155,11 @@ TEST_P(WindowLayoutTest, EveryCaptionAndNumberFitsAndNoneRunsIntoAnother) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, WindowLayoutTest,
-                         ::testing::Values("Liberation Sans", "DejaVu Sans"),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
-                             return std::string(info.param).substr(0, info.param[0] == 'L' ? 10
-                                                                                           : 6);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Families, WindowLayoutTest, ::testing::Values("Liberation Sans", "DejaVu Sans"),
+    [](const ::testing::TestParamInfo<const char*>& info) {
+        return std::string(info.param).substr(0, info.param[0] == 'L' ? 10 : 6);
+    });
 
 }  // namespace
 }  // namespace tagsmith::test
