@@ -12,8 +12,12 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "core/window/HelpWindowLayout.h"
+#include "core/window/HelpWindowLayout.h"
+#include "gui/CaptionFit.h"
+#include "gui/CaptionMeasure.h"
 #include "gui/ClickableLabel.h"
 #include "gui/UiFonts.h"
 #include "platform/qt/QtText.h"
@@ -69,7 +73,7 @@ void SetWidgetCaption(QWidget* widget, const QString& caption) {
 
 }  // namespace
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow(QString sansFamily) : m_sansFamily(std::move(sansFamily)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ToQString(kMainWindowCaption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -87,6 +91,7 @@ MainWindow::MainWindow() {
     }
     auto* outputBox = qobject_cast<QPlainTextEdit*>(Widget(Control::txbMetaTag));
     m_output = std::make_unique<OutputTextBox>(*outputBox);
+    SetReadingTabOrder();
 }
 
 MainWindow::~MainWindow() {
@@ -102,7 +107,7 @@ QWidget* MainWindow::CreateControl(const ControlLayout& entry) {
     widget->setParent(IsInFrame(entry.control) ? Widget(Control::Frame1) : this);
     widget->setObjectName(ToQString(ControlName(entry.control)));
     widget->setGeometry(ToPixels(entry.rect));
-    if (entry.font.points > 0) widget->setFont(UiFont(entry.font));
+    if (entry.font.points > 0) widget->setFont(UiFont(entry.font, m_sansFamily));
     SetWidgetCaption(widget, ToQString(entry.caption));
     if (auto* box = qobject_cast<QLineEdit*>(widget); box && entry.maxLength > 0) {
         box->setMaxLength(entry.maxLength);
@@ -110,6 +115,8 @@ QWidget* MainWindow::CreateControl(const ControlLayout& entry) {
     if (auto* output = qobject_cast<QPlainTextEdit*>(widget)) {
         output->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         output->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // Tab moves on to the next control: a tab character is never wanted in the tag.
+        output->setTabChangesFocus(true);
     }
     if (auto* label = qobject_cast<QLabel*>(widget); label && entry.rightAligned) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -154,6 +161,81 @@ void MainWindow::ConnectControl(const ControlLayout& entry, QWidget* widget) {
     }
 }
 
+void MainWindow::FitToFont() {
+    const std::vector<CaptionExtent> extents =
+        MeasureLayoutCaptions([this](Control control) { return Widget(control); });
+    m_scale = FitScale(extents);
+    setFixedSize(
+        ScaledRect({0, 0, kMainWindowClientWidth, kMainWindowClientHeight}, m_scale).size());
+    for (const ControlLayout& entry : MainWindowLayout()) {
+        Widget(entry.control)->setGeometry(DesignedRect(entry.control));
+    }
+    PlaceIndentedCaption(Control::lblNumberOfWords);
+}
+
+QRect MainWindow::DesignedRect(Control control) const {
+    TwipRect rect = LayoutOf(control).rect;
+    if (!IsInFrame(control)) return ScaledRect(rect, m_scale);
+    // From the window's corner, so that the strip's controls round as the others do.
+    const TwipRect strip = LayoutOf(Control::Frame1).rect;
+    rect.left += strip.left;
+    rect.top += strip.top;
+    return ScaledRect(rect, m_scale).translated(-ScaledRect(strip, m_scale).topLeft());
+}
+
+void MainWindow::PlaceIndentedCaption(Control control) {
+    auto* label = qobject_cast<QLabel*>(Widget(control));
+    const int indent = LayoutOf(control).captionIndent;
+    if (label == nullptr || indent <= 0) return;
+    // The drawn text may reach a pixel beyond its advance: keep two spare.
+    const int room = label->width() - label->fontMetrics().horizontalAdvance(label->text()) - 2;
+    const int start = ScaledRect({indent, 0, 0, 0}, m_scale).x();
+    label->setContentsMargins(std::clamp(room, 0, start), 0, 0, 0);
+}
+
+void MainWindow::SetReadingTabOrder() {
+    // Reading order: rows from top to bottom (controls whose middles lie within 200 twips of a
+    // row's first one share it), each from left to right.
+    struct Place {
+        QWidget* widget;
+        int middle;
+        int left;
+    };
+    const TwipRect strip = LayoutOf(Control::Frame1).rect;
+    std::vector<Place> places;
+    for (const ControlLayout& entry : MainWindowLayout()) {
+        QWidget* widget = Widget(entry.control);
+        if (widget->focusPolicy() == Qt::NoFocus || entry.kind == ControlKind::Strip) continue;
+        const bool inStrip = IsInFrame(entry.control);
+        places.push_back({widget,
+                          entry.rect.top + entry.rect.height / 2 + (inStrip ? strip.top : 0),
+                          entry.rect.left + (inStrip ? strip.left : 0)});
+    }
+    std::stable_sort(places.begin(), places.end(),
+                     [](const Place& a, const Place& b) { return a.middle < b.middle; });
+    std::size_t rowStart = 0;
+    for (std::size_t i = 1; i <= places.size(); ++i) {
+        if (i == places.size() || places[i].middle - places[rowStart].middle > 200) {
+            std::stable_sort(places.begin() + static_cast<std::ptrdiff_t>(rowStart),
+                             places.begin() + static_cast<std::ptrdiff_t>(i),
+                             [](const Place& a, const Place& b) { return a.left < b.left; });
+            rowStart = i;
+        }
+    }
+    for (std::size_t i = 1; i < places.size(); ++i) {
+        setTabOrder(places[i - 1].widget, places[i].widget);
+    }
+}
+
+bool MainWindow::PressFocusedControl(QObject* watched, const QKeyEvent& key) {
+    // Enter presses the focused button, as Space does.
+    if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) return false;
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button == nullptr || !button->isEnabled() || key.isAutoRepeat()) return false;
+    button->click();
+    return true;
+}
+
 QWidget* MainWindow::Widget(Control control) const {
     const auto it = m_widgets.find(control);
     return it == m_widgets.end() ? nullptr : it->second;
@@ -168,6 +250,9 @@ Control MainWindow::ControlOf(const QObject* object) const {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress && PressFocusedControl(watched, *static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     if (type == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F1 && !key->isAutoRepeat() && m_events != nullptr) {
@@ -183,7 +268,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                    m_focusedBox == box) {
             // The focus moved to another control of this window (not to another window).
             m_focusedBox = Control::None;
+            const bool byTab = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+            if (byTab) m_tabbingFrom = box;
             if (m_events != nullptr) m_events->OnLostFocus(box);
+            m_tabbingFrom = Control::None;
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -255,7 +343,29 @@ void MainWindow::MoveCaretToEnd(Control box) {
 }
 
 void MainWindow::SetCaption(Control control, const std::string& caption) {
+    if (control == Control::lblNumberOfWords) {
+        // The running count of a scan changes with every new word: it is shown with the next
+        // batch of output (FlushOutput, Repaint); any other caption replaces it at once.
+        if (caption.starts_with(kRunningCountPrefix)) {
+            m_pendingCount = caption;
+            return;
+        }
+        m_pendingCount.reset();
+    }
     SetWidgetCaption(Widget(control), ToQString(caption));
+    PlaceIndentedCaption(control);
+}
+
+void MainWindow::ShowPendingCount() {
+    if (!m_pendingCount) return;
+    SetWidgetCaption(Widget(Control::lblNumberOfWords), ToQString(*m_pendingCount));
+    PlaceIndentedCaption(Control::lblNumberOfWords);
+    m_pendingCount.reset();
+}
+
+void MainWindow::FlushOutput() {
+    ShowPendingCount();
+    m_output->FlushBatch();
 }
 
 void MainWindow::SetToolTip(Control control, const std::string& text) {
@@ -271,10 +381,19 @@ void MainWindow::SetVisible(Control control, bool visible) {
 }
 
 void MainWindow::SetFocus(Control control) {
+    // While Tab moves the focus on from a box, the keyboard's choice stands: only a return to
+    // that box (after a message about its value) is followed.
+    if (m_tabbingFrom != Control::None && control != m_tabbingFrom) return;
     if (QWidget* widget = Widget(control)) widget->setFocus(Qt::OtherFocusReason);
+    // The window's choice of focus is for the keyboard: draw it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void MainWindow::ShowWindow() {
+    if (!m_fitted) {
+        m_fitted = true;
+        FitToFont();
+    }
     if (const QScreen* display = screen()) {
         const QRect area = display->availableGeometry();
         const int outerHeight = height() + kNominalFrameHeight / kTwipsPerPixel;
@@ -284,6 +403,7 @@ void MainWindow::ShowWindow() {
 }
 
 void MainWindow::Repaint() {
+    ShowPendingCount();
     m_output->Flush();
     repaint();
 }

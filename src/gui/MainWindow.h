@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ namespace tagsmith {
 
 // frmMain: every control of the layout table at its place, each widget named after its control.
 // It shows what the window logic tells it and reports what the user does; it decides nothing.
+// The word-count label's caption while a scan counts (followed by the count).
+inline constexpr std::string_view kRunningCountPrefix = "Number of words found: ";
+
 class MainWindow : public QWidget, public MainWindowView {
     Q_OBJECT
 
@@ -26,15 +30,24 @@ public:
     // manager reports its frame.
     static constexpr int kNominalFrameHeight = 420;
 
-    MainWindow();
+    // sansFamily, when given, is the only typeface of the captions (else the first installed of
+    // a list of sans-serif ones).
+    explicit MainWindow(QString sansFamily = {});
     ~MainWindow() override;
+
+    // The scale of the designed layout that makes every caption fit in the window's font; 1 for
+    // a font as wide as the one the layout was drawn for. Settled when the window is first shown.
+    double LayoutScale() const { return m_scale; }
+    // The designed rectangle of a control at the window's scale, in its parent.
+    QRect DesignedRect(Control control) const;
 
     void AttachEvents(MainWindowEvents& events) { m_events = &events; }
     // What ending the program does (by default: leave the event loop).
     void SetEndHandler(std::function<void()> handler) { m_endHandler = std::move(handler); }
-    // Shows the output appended since the last time, in batches; runs before the window handles
-    // its events during a scan.
-    void FlushOutput() { m_output->FlushBatch(); }
+    // Shows the output appended since the last time, in batches, and the latest running count;
+    // runs before the window handles its events during a scan.
+    void FlushOutput();
+    OutputTextBox& Output() { return *m_output; }
     QWidget* Widget(Control control) const;
     HelpWindow* Help() const { return m_help.get(); }
 
@@ -70,6 +83,13 @@ private:
     QWidget* CreateControl(const ControlLayout& entry);
     void ConnectControl(const ControlLayout& entry, QWidget* widget);
     Control ControlOf(const QObject* object) const;
+    // Scales the whole layout so that every caption the window may show fits its control.
+    void FitToFont();
+    void SetReadingTabOrder();
+    // Places a label's caption at its indent when it fits from there (see ControlLayout).
+    void PlaceIndentedCaption(Control control);
+    bool PressFocusedControl(QObject* watched, const QKeyEvent& key);
+    void ShowPendingCount();
 
     MainWindowEvents* m_events = nullptr;
     std::function<void()> m_endHandler;
@@ -79,7 +99,13 @@ private:
     std::unique_ptr<OutputTextBox> m_output;
     std::unique_ptr<HelpWindow> m_help;
     Control m_focusedBox = Control::None;
+    Control m_tabbingFrom = Control::None;
+    std::optional<std::string> m_pendingCount;  // the running count not shown yet  // the box Tab
+                                                // is leaving, while its handler runs
     bool m_ended = false;
+    bool m_fitted = false;
+    double m_scale = 1.0;
+    QString m_sansFamily;
 };
 
 }  // namespace tagsmith

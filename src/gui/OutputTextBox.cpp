@@ -21,9 +21,12 @@ void OutputTextBox::UserChanged() {
 void OutputTextBox::SetText(const std::string& text) {
     m_pending.clear();
     m_sinceBatch.invalidate();
-    m_batchCostMs = 0;
-    m_batchTextSize = 0;
+    m_batchesShown = 0;
     m_caretToEnd = false;
+    if (m_showingTail) {
+        m_showingTail = false;
+        m_editor.setReadOnly(m_wasReadOnly);
+    }
     m_text = text;
     m_textValid = true;
     m_updating = true;
@@ -46,6 +49,14 @@ const std::string& OutputTextBox::Text() {
 }
 
 void OutputTextBox::Flush() {
+    if (m_showingTail) {
+        m_showingTail = false;
+        m_pending.clear();
+        m_updating = true;
+        m_editor.setPlainText(ToDisplayText(m_text));
+        m_updating = false;
+        m_editor.setReadOnly(m_wasReadOnly);
+    }
     if (m_pending.empty() && !m_caretToEnd) return;
     // A CR LF pair cut between two batches would show as two line breaks: keep the CR back.
     std::size_t length = m_pending.size();
@@ -70,20 +81,42 @@ void OutputTextBox::Flush() {
 
 void OutputTextBox::FlushBatch() {
     if (m_pending.empty() && !m_caretToEnd) return;
-    if (m_sinceBatch.isValid()) {
-        if (m_sinceBatch.elapsed() < 4 * m_batchCostMs) return;
-        const double growth = static_cast<double>(m_text.size()) /
-                              static_cast<double>(std::max<std::size_t>(m_batchTextSize, 1));
-        if (static_cast<double>(m_batchCostMs) * growth > kMaxBatchMs) return;
-    }
-    QElapsedTimer cost;
-    cost.start();
-    Flush();
-    // Paint now, so that the cost of laying the text out is part of the measure.
-    if (m_editor.isVisible()) m_editor.viewport()->repaint();
-    m_batchCostMs = cost.elapsed();
-    m_batchTextSize = m_text.size();
+    if (m_sinceBatch.isValid() && m_sinceBatch.elapsed() < m_batchIntervalMs) return;
     m_sinceBatch.restart();
+    ++m_batchesShown;
+    if (m_showingTail || m_text.size() > kShownDuringScan) {
+        ShowTail();
+    } else {
+        Flush();
+    }
+    PaintNow();
+}
+
+void OutputTextBox::ShowTail() {
+    if (!m_showingTail) {
+        m_showingTail = true;
+        m_wasReadOnly = m_editor.isReadOnly();
+        m_editor.setReadOnly(true);
+    }
+    m_pending.clear();
+    m_caretToEnd = false;
+    // From the first whole word of the last part.
+    std::size_t start = m_text.size() - std::min(m_text.size(), kShownDuringScan);
+    if (start > 0) {
+        const std::size_t space = m_text.find(' ', start);
+        if (space != std::string::npos) start = space + 1;
+    }
+    m_updating = true;
+    m_editor.setPlainText(ToDisplayText(std::string_view(m_text).substr(start)));
+    m_updating = false;
+    QTextCursor cursor = m_editor.textCursor();
+    cursor.movePosition(QTextCursor::End);
+    m_editor.setTextCursor(cursor);
+    m_editor.ensureCursorVisible();
+}
+
+void OutputTextBox::PaintNow() {
+    if (m_editor.isVisible()) m_editor.viewport()->repaint();
 }
 
 void OutputTextBox::MoveCaretToStart() {

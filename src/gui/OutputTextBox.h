@@ -23,17 +23,23 @@ public:
     const std::string& Text();
     // Shows what was appended (and moves the caret) at once.
     void Flush();
-    // The same during a scan, when the cost allows. Showing the text takes longer as it grows
-    // (the words of a scan form one long paragraph): a batch that took t ms waits 4t before the
-    // next, and once a batch would hold the window up for more than kMaxBatchMs the rest waits
-    // for the end of the scan, so that the window keeps handling its events in time.
+    // The same during a scan, at most every BatchIntervalMs. The words of a scan form one long
+    // paragraph whose layout costs more as it grows, so once the text is longer than
+    // kShownDuringScan bytes the box shows only its last part (the caret is at the end, so that
+    // is what would be in view) and is read-only until the whole text comes at the next Flush.
     void FlushBatch();
-    static constexpr qint64 kMaxBatchMs = 30;
+    static constexpr qint64 kBatchIntervalMs = 100;
+    static constexpr std::size_t kShownDuringScan = 8192;
+    void SetBatchInterval(qint64 milliseconds) { m_batchIntervalMs = milliseconds; }
+    // How many batches FlushBatch has shown since the text was last set.
+    int BatchesShown() const { return m_batchesShown; }
     void MoveCaretToStart();
     void MoveCaretToEnd();
 
 private:
     void UserChanged();
+    void ShowTail();
+    void PaintNow();
 
     QPlainTextEdit& m_editor;
     std::string m_text;
@@ -41,8 +47,10 @@ private:
     bool m_textValid = true;
     bool m_caretToEnd = false;
     QElapsedTimer m_sinceBatch;
-    qint64 m_batchCostMs = 0;
-    std::size_t m_batchTextSize = 0;  // the size of the text after the last batch
+    qint64 m_batchIntervalMs = kBatchIntervalMs;
+    int m_batchesShown = 0;
+    bool m_showingTail = false;  // the box shows only the end of the text
+    bool m_wasReadOnly = false;
     bool m_updating = false;
 };
 

@@ -5,7 +5,7 @@
 
 namespace tagsmith {
 
-QFont UiFont(const ControlFont& font) {
+QFont UiFont(const ControlFont& font, const QString& sansFamily) {
     QFont qfont;
     if (font.monospaced) {
         qfont.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New"),
@@ -13,6 +13,9 @@ QFont UiFont(const ControlFont& font) {
                            QStringLiteral("Nimbus Mono PS")});
         qfont.setStyleHint(QFont::Monospace);
         qfont.setFixedPitch(true);
+    } else if (!sansFamily.isEmpty()) {
+        qfont.setFamilies({sansFamily});
+        qfont.setStyleHint(QFont::SansSerif);
     } else {
         qfont.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                            QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"),

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -21,19 +23,35 @@
 
 namespace tagsmith::test {
 
-// One run of the program: the real window, its pending events and its logic, with fakes for the
-// modal dialogs and the shell so that no test waits on a real modal box.
+// The sans-serif families the window is tried with that this machine has: one as wide as the
+// layout's design (Liberation Sans) and the usual fallback of a plain desktop (DejaVu Sans).
+inline QStringList InstalledTestFamilies() {
+    QStringList installed;
+    for (const char* family : {"Liberation Sans", "DejaVu Sans"}) {
+        if (QFontDatabase::hasFamily(QString::fromLatin1(family))) {
+            installed << QString::fromLatin1(family);
+        }
+    }
+    return installed;
+}
+
+// One run of the program: the real window (its captions in sansFamily), its pending events
+// (run at most every eventIntervalMs) and its logic, with fakes for the modal dialogs and the
+// shell so that no test waits on a real modal box.
 struct GuiRun {
     GuiRun(FakeMessageBoxes& messages, FakeFileDialog& dialog, Clipboard& clipboard,
-           FakeShell& shell, const std::string& statePath)
-        : logic(window, {messages, dialog, clipboard, shell, events}, BinaryFolder()) {
+           FakeShell& shell, const std::string& statePath, const QString& sansFamily,
+           qint64 eventIntervalMs)
+        : window(sansFamily),
+          events([this] { window.FlushOutput(); }, eventIntervalMs),
+          logic(window, {messages, dialog, clipboard, shell, events}, BinaryFolder()) {
         logic.SetStatePath(statePath);
         window.AttachEvents(logic);
         window.SetEndHandler([this] { ++ends; });
     }
 
     MainWindow window;
-    QtPendingEvents events{[this] { window.FlushOutput(); }};
+    QtPendingEvents events;
     MainWindowLogic logic;
     int ends = 0;
 };
@@ -50,7 +68,8 @@ protected:
     GuiRun& Start() {
         m_run.reset();
         m_run = std::make_unique<GuiRun>(messages, dialog, clipboard, shell,
-                                         (m_folder.Path() / "tagsmith.usr").string());
+                                         (m_folder.Path() / "tagsmith.usr").string(), sansFamily,
+                                         eventIntervalMs);
         EXPECT_TRUE(m_run->logic.Start());
         messages.shown.clear();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_run->window));
@@ -77,6 +96,9 @@ protected:
         Click("cmdInputFile");
     }
 
+    // The captions' typeface (text is measured): the first test family the machine has.
+    QString sansFamily = InstalledTestFamilies().value(0);
+    qint64 eventIntervalMs = QtPendingEvents::kIntervalMs;
     FakeMessageBoxes messages;
     FakeFileDialog dialog;
     QtClipboard clipboard;

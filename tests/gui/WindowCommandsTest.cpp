@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -39,12 +40,18 @@ TEST_F(WindowCommandsTest, GenerateThenListThenStopFromTheButtons) {
     }
     Choose(Document("long.htm", page + "</body></html>\n"));
     auto* listWords = Find<QPushButton>("cmdListWords");
+    auto* count = Find<QLabel>("lblNumberOfWords");
     QString captionDuringScan;
-    QTimer::singleShot(0, [&] {
+    // Once the scan has found words (the file has been examined), "Stop" is clicked.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!captionDuringScan.isEmpty() || count->text().isEmpty()) return;
         captionDuringScan = listWords->text();
         QTest::mouseClick(listWords, Qt::LeftButton);
     });
+    poll.start(0);
     QTest::mouseClick(listWords, Qt::LeftButton);
+    poll.stop();
     EXPECT_EQ(captionDuringScan, "Stop");
     EXPECT_EQ(listWords->text(), "List words");
     EXPECT_TRUE(Find("cmdGenerateKeywordMetaTag")->isEnabled());

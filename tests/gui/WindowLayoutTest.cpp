@@ -1,9 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <cmath>
+#include <vector>
 
 #include "GuiFixture.h"
 #include "core/window/MainWindowLayout.h"
@@ -11,18 +18,68 @@
 namespace tagsmith::test {
 namespace {
 
-using WindowLayoutTest = GuiFixture;
+// Each test runs once per test family, with that family forced on the window's captions.
+class WindowLayoutTest : public GuiFixture, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        sansFamily = QString::fromLatin1(GetParam());
+        if (!InstalledTestFamilies().contains(sansFamily)) {
+            GTEST_SKIP() << GetParam() << " is not installed";
+        }
+    }
+};
 
-QString CaptionOf(const QWidget* widget) {
-    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
-    if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
-    return {};
+// A designed rectangle (twips, window coordinates) at a scale, whole pixels towards zero.
+QRect AtScale(const TwipRect& r, double scale) {
+    const auto px = [scale](int twips) {
+        return static_cast<int>(std::floor(twips * scale / 15.0 + 1e-9));
+    };
+    return {px(r.left), px(r.top), px(r.width), px(r.height)};
 }
 
-TEST_F(WindowLayoutTest, EveryControlIsPlacedAsTheLayoutSaysInAFixedCentredWindow) {
+TwipRect InWindow(const ControlLayout& entry) {
+    TwipRect r = entry.rect;
+    if (IsInFrame(entry.control)) {
+        r.left += LayoutOf(Control::Frame1).rect.left;
+        r.top += LayoutOf(Control::Frame1).rect.top;
+    }
+    return r;
+}
+
+// Where a control's caption is drawn, in the window; the whole control for those without one.
+QRect DrawnExtent(QWidget* widget, QWidget* window) {
+    QRect drawn = widget->rect();
+    QStyle* style = widget->style();
+    if (auto* check = qobject_cast<QAbstractButton*>(widget);
+        check != nullptr && qobject_cast<QPushButton*>(widget) == nullptr) {
+        QStyleOptionButton option;
+        option.initFrom(check);
+        option.text = check->text();
+        const bool box = qobject_cast<QCheckBox*>(widget) != nullptr;
+        const QRect contents = style->subElementRect(
+            box ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &option, check);
+        const QRect text = style->itemTextRect(
+            check->fontMetrics(), contents, Qt::AlignLeft | Qt::AlignVCenter, true, check->text());
+        drawn = QRect(0, 0, text.right() + 1, widget->height());
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        drawn = style->itemTextRect(label->fontMetrics(), label->contentsRect(), label->alignment(),
+                                    true, label->text());
+    }
+    return drawn.translated(widget->mapTo(window, QPoint(0, 0)));
+}
+
+TEST_P(WindowLayoutTest, TheWholeLayoutScalesToTheFontAndKeepsItsDesignWithAnArialWidthFont) {
     Start();
     MainWindow& window = Window();
-    EXPECT_EQ(window.size(), QSize(643, 546));
+    EXPECT_EQ(QFontInfo(Find("cmdInputFile")->font()).family(), sansFamily);
+    const double scale = window.LayoutScale();
+    if (sansFamily == "Liberation Sans") {
+        EXPECT_EQ(scale, 1.0);
+        EXPECT_EQ(window.size(), QSize(643, 546));
+    } else {
+        EXPECT_GT(scale, 1.0);  // DejaVu Sans is wider than the design's font
+    }
+    EXPECT_EQ(window.size(), AtScale({0, 0, 9645, 8190}, scale).size());
     EXPECT_EQ(window.minimumSize(), window.maximumSize());  // the user cannot resize it
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(192, 255, 192));
@@ -30,9 +87,8 @@ TEST_F(WindowLayoutTest, EveryControlIsPlacedAsTheLayoutSaysInAFixedCentredWindo
         const char* name = ControlName(entry.control).data();
         QWidget* widget = Find(name);
         ASSERT_NE(widget, nullptr) << name;
-        const TwipRect& r = entry.rect;
-        EXPECT_EQ(widget->geometry(), QRect(r.left / 15, r.top / 15, r.width / 15, r.height / 15))
-            << name;
+        const QRect expected = AtScale(InWindow(entry), scale);
+        EXPECT_EQ(QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size()), expected) << name;
         EXPECT_EQ(widget->parentWidget()->objectName(),
                   IsInFrame(entry.control) ? "Frame1" : "frmMain")
             << name;
@@ -49,26 +105,61 @@ TEST_F(WindowLayoutTest, EveryControlIsPlacedAsTheLayoutSaysInAFixedCentredWindo
     EXPECT_LE(std::abs(window.frameGeometry().center().x() - screen.center().x()), border + 1);
 }
 
-TEST_F(WindowLayoutTest, EveryCaptionFitsItsControl) {
+TEST_P(WindowLayoutTest, EveryCaptionAndNumberFitsAndNoneRunsIntoAnother) {
     Start();
-    // The longest texts the program puts into its captions.
-    Window().SetCaption(Control::lblNumberOfWords,
-                        "Number of words found satisfying above conditions: 9999");
-    Window().SetCaption(Control::optInsertionWithBackup, "with backup");
-    for (const ControlLayout& entry : MainWindowLayout()) {
-        QWidget* widget = Find(ControlName(entry.control).data());
-        const QString caption = CaptionOf(widget);
-        if (caption.isEmpty()) continue;
-        int needed = widget->fontMetrics().horizontalAdvance(caption);
-        if (qobject_cast<QPushButton*>(widget) != nullptr) {
-            needed += 6;  // the button's frame and a little air on each side
-        } else if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
-            needed = widget->sizeHint().width();  // indicator, spacing and text
+    MainWindow& window = Window();
+    // The longest count a table can hold, and the longest number a limit box takes.
+    window.SetCaption(Control::lblNumberOfWords,
+                      "Number of words found satisfying above conditions: 2147483647");
+    for (const char* box : {"txbMaxNumKeywordsInMetaTag", "txbMaxNumBytesInMetaTag"}) {
+        auto* edit = Find<QLineEdit>(box);
+        edit->setText("9999");
+        edit->end(false);
+        // Scrolled to the end, the first digit is still inside the box.
+        EXPECT_GE(edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x() -
+                      edit->fontMetrics().horizontalAdvance("9999"),
+                  0)
+            << box;
+    }
+    // Both states of the backup options: "with" and "without backup", or "with backup" alone.
+    for (const bool php : {false, true}) {
+        window.SetCaption(Control::optInsertionWithBackup, php ? "with backup" : "with");
+        window.SetVisible(Control::optInsertionWithoutBackup, !php);
+        std::vector<std::pair<const char*, QRect>> drawn;
+        for (const ControlLayout& entry : MainWindowLayout()) {
+            const char* name = ControlName(entry.control).data();
+            QWidget* widget = Find(name);
+            if (!widget->isVisible() || entry.kind == ControlKind::Strip) continue;
+            QString caption;
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) caption = button->text();
+            if (auto* label = qobject_cast<QLabel*>(widget)) caption = label->text();
+            if (qobject_cast<QPushButton*>(widget) != nullptr) {
+                // The button's frame and a little air on each side.
+                EXPECT_LE(widget->fontMetrics().horizontalAdvance(caption) + 6, widget->width())
+                    << name;
+            } else if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
+                EXPECT_LE(widget->sizeHint().width(), widget->width()) << name;
+            }
+            const QRect extent = DrawnExtent(widget, &window);
+            if (qobject_cast<QLabel*>(widget) != nullptr) {
+                const QRect box(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+                EXPECT_TRUE(box.contains(extent))
+                    << name << " \"" << caption.toStdString() << "\" " << extent.x() << "+"
+                    << extent.width() << " in " << box.x() << "+" << box.width();
+            }
+            for (const auto& [other, otherExtent] : drawn) {
+                EXPECT_FALSE(extent.intersects(otherExtent)) << name << " runs into " << other;
+            }
+            drawn.emplace_back(name, extent);
         }
-        EXPECT_LE(needed, widget->width())
-            << ControlName(entry.control) << " \"" << caption.toStdString() << "\"";
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Families, WindowLayoutTest, ::testing::Values("Liberation Sans", "DejaVu Sans"),
+    [](const ::testing::TestParamInfo<const char*>& info) {
+        return std::string(info.param).substr(0, info.param[0] == 'L' ? 10 : 6);
+    });
 
 }  // namespace
 }  // namespace tagsmith::test

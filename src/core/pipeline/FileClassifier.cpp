@@ -28,7 +28,8 @@ bool HasControlByte(std::uint64_t eight) {
 
 }  // namespace
 
-FileTextClass ClassifyFileText(const std::string& fileName) {
+FileTextClass ClassifyFileText(const std::string& fileName,
+                               const std::function<bool()>& betweenBlocks) {
     FileTextClass found;
     if (fileName.empty() || !FileExists(fileName)) return found;
 
@@ -79,6 +80,10 @@ FileTextClass ClassifyFileText(const std::string& fileName) {
             }
         }
         utf8.Feed(bytes);
+        if (betweenBlocks && betweenBlocks()) {
+            found.stopped = true;
+            return found;
+        }
     }
     if (file.bad()) {
         found.result = FileTextClass::kUnreadable;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/text/TextEncoding.h"
@@ -21,12 +22,17 @@ struct FileTextClass {
     // Valid UTF-8 (a leading byte-order mark allowed) is UTF-8, anything else Windows-1252.
     TextEncoding encoding = TextEncoding::Utf8;
     bool hasUtf8Bom = false;
+    // The examination was abandoned on request (see ClassifyFileText); result is meaningless.
+    bool stopped = false;
 
     bool IsText() const { return result >= kCrLf && result <= kCr; }
 };
 
 // Reads the file in blocks of 16,384 bytes. A byte is text when it is 32 or above, or tab, LF,
 // form feed, CR or backspace; the first other byte ends the examination.
-FileTextClass ClassifyFileText(const std::string& fileName);
+// betweenBlocks, when given, runs after every block (the window lets its events run there); when
+// it returns true the examination ends with `stopped` set.
+FileTextClass ClassifyFileText(const std::string& fileName,
+                               const std::function<bool()>& betweenBlocks = {});
 
 }  // namespace tagsmith

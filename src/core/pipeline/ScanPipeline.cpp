@@ -144,8 +144,26 @@ bool ScanInputFile(ScanSession& session, const ScanEnvironment& environment) {
         return false;
     }
     if (!ValidateInputFile(fileName, environment)) return false;
-    const FileTextClass fileClass = ClassifyFileText(fileName);
-    if (RefuseFileClass(fileClass, environment)) return false;
+
+    // The commands change before any reading, so that a click made while the file is examined
+    // lands on the controls as they are during the scan ("Stop" included).
+    environment.view.SetListWordsCaption(kStopCaption);
+    environment.view.EnableCommands(false);
+    const auto endScan = [&environment] {
+        environment.view.SetListWordsCaption(kListWordsCaption);
+        environment.view.EnableCommands(true);
+    };
+    const FileTextClass fileClass = ClassifyFileText(
+        fileName, [&environment] { return environment.events.RunPendingEvents(); });
+    if (fileClass.stopped) {
+        endScan();
+        return false;
+    }
+    if (!fileClass.IsText()) {
+        endScan();
+        RefuseFileClass(fileClass, environment);
+        return false;
+    }
 
     session.Table.ResetTable();
     environment.output.SetText("");
@@ -153,11 +171,8 @@ bool ScanInputFile(ScanSession& session, const ScanEnvironment& environment) {
     session.State.LineEndingClass = static_cast<std::int32_t>(fileClass.result);
     session.State.Encoding = fileClass.encoding;
 
-    environment.view.SetListWordsCaption(kStopCaption);
-    environment.view.EnableCommands(false);
     const ScanOutcome outcome = ScanDocument(fileName, fileClass, session, environment);
-    environment.view.SetListWordsCaption(kListWordsCaption);
-    environment.view.EnableCommands(true);
+    endScan();
 
     switch (outcome) {
         case ScanOutcome::Failed:

@@ -103,7 +103,10 @@ constexpr std::array kLayout = {
                   kSans975},
     ControlLayout{C::cmdHelp, Button, "Help", {8610, 4245, 830, 330}, kSans975},
     ControlLayout{C::chkLargeWindow, CheckBox, "Large window", {210, 4665, 1815, 330}, kSans975},
-    ControlLayout{C::lblNumberOfWords, Label, "", {4095, 4690, 5265, 330}, kSans975},
+    // The count starts at 4095 as designed; the label reaches left to beside "Large window" so
+    // that a long count moves its caption left instead of losing digits.
+    ControlLayout{
+        C::lblNumberOfWords, Label, "", {2100, 4690, 7350, 330}, kSans975, 0, false, 1995},
     ControlLayout{C::txbMetaTag, MultiLineTextBox, "", {210, 5085, 9240, 2115}, kCourier825},
     ControlLayout{C::Frame1, Strip, "", {210, 7290, 9255, 855}, {}},
     ControlLayout{C::cmdClearOutput, Button, "Clear", {0, 0, 991, 330}, kSans975},

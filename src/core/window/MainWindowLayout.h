@@ -41,6 +41,9 @@ struct ControlLayout {
     ControlFont font;
     int maxLength = 0;          // text boxes: most characters the user may type, 0 for no limit
     bool rightAligned = false;  // labels: the caption ends at the right edge
+    // Labels: where the caption starts, in twips from the left edge, when it fits from there;
+    // a longer caption ends at the right edge instead (0: at the left edge).
+    int captionIndent = 0;
 };
 
 inline constexpr std::string_view kMainWindowCaption = "QN Tagsmith";

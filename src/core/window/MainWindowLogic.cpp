@@ -52,6 +52,10 @@ MainWindowLogic::MainWindowLogic(MainWindowView& view, const MainWindowServices&
       m_events(services.events, m_stopRequested),
       m_controller(m_settings, m_ignoreList, view, services.messages, *this) {}
 
+void MainWindowLogic::SetStartFile(const std::string& path) {
+    m_startFile = path;
+}
+
 void MainWindowLogic::SetStatePath(const std::string& path) {
     m_stateFile.SetPath(path);
     m_statePathGiven = true;
@@ -68,7 +72,6 @@ bool MainWindowLogic::Start() {
 
     m_session.ScanIsCurrent = false;
     if (!m_statePathGiven) m_stateFile.SetStatePath(m_texts);
-    m_initialHeight = m_view.WindowRect().height;
     SetProgramTexts();
     m_output.SetText("");
     m_view.SetCaption(Control::lblNumberOfWords, "");
@@ -77,6 +80,8 @@ bool MainWindowLogic::Start() {
     m_controller.RestoreDefaults(false);
     if (!m_stateFile.RestoreState(m_controller)) m_controller.RestoreDefaults(false);
     m_controller.UpdateGermanSelected();
+    // A document named on the command line replaces the saved one.
+    if (m_startFile) m_controller.SetText(Control::txbInputFile, *m_startFile);
 
     m_view.SetCaption(Control::cmdInsert, "Insert meta tag into file");
     m_view.SetVisible(Control::optInsertionWithBackup, true);
@@ -85,6 +90,8 @@ bool MainWindowLogic::Start() {
     m_controller.SetText(Control::txbMaxNumKeywordsInMetaTag, std::to_string(kDefaultMaxKeywords));
 
     m_view.ShowWindow();
+    // After showing: the window settles its size (to its font) when it is first shown.
+    m_initialHeight = m_view.WindowRect().height;
     // A saved document that is no longer acceptable is dropped silently.
     ValidateInputFile(m_settings.txbInputFile, Environment());
     m_view.SetText(Control::txbInputFile, m_settings.txbInputFile);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -46,6 +47,8 @@ public:
     bool Start();
     // Where the state is saved; set by Start (tests may set it before Start).
     void SetStatePath(const std::string& path);
+    // The document to start with instead of the saved one (set before Start).
+    void SetStartFile(const std::string& path);
 
     // MainWindowEvents.
     void OnClick(Control control) override;
@@ -106,6 +109,7 @@ private:
     ProgramText m_texts;
     StateFile m_stateFile;
     FileSystemCalls m_files;
+    std::optional<std::string> m_startFile;
     bool m_statePathGiven = false;
     bool m_startupComplete = false;
     bool m_commonWordsRead = false;

@@ -2,10 +2,19 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QSettings>
 
 #include "platform/qt/QtText.h"
 
 namespace tagsmith {
+
+QtFileDialog::QtFileDialog() {
+    // Without a temporary folder the settings go nowhere: a path that cannot be a folder.
+    const QString folder =
+        m_settingsFolder.isValid() ? m_settingsFolder.path() : QStringLiteral("/dev/null");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
 
 void QtFileDialog::Configure(QFileDialog& dialog, const std::string& title,
                              const std::string& filter, const std::string& folder) {

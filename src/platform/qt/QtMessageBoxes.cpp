@@ -1,7 +1,11 @@
 #include "platform/qt/QtMessageBoxes.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <memory>
 
 #include "platform/qt/QtText.h"
 
@@ -23,7 +27,18 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The room a title bar needs for its buttons and edges beside the title.
+constexpr int kTitleBarExtra = 140;
+
 }  // namespace
+
+int QtMessageBoxes::TitleWidth(const QString& title) {
+    // Title bars use a bold font a little larger than the dialog's text.
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    return QFontMetrics(font).horizontalAdvance(title) + kTitleBarExtra;
+}
 
 void QtMessageBoxes::Configure(QMessageBox& box, const std::string& prompt,
                                const std::string& title, MessageIcon icon, MessageButtons buttons) {
@@ -31,6 +46,14 @@ void QtMessageBoxes::Configure(QMessageBox& box, const std::string& prompt,
     box.setWindowTitle(ToQString(title));
     box.setText(ToDisplayText(prompt));
     box.setTextFormat(Qt::PlainText);
+    // A message box is as wide as its text; a long title would be cut in the title bar. An
+    // empty row across the whole grid holds the box open to the title's width.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(std::make_unique<QSpacerItem>(TitleWidth(box.windowTitle()), 0,
+                                                    QSizePolicy::Minimum, QSizePolicy::Fixed)
+                          .release(),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     switch (buttons) {
         case MessageButtons::Ok:
             box.setStandardButtons(QMessageBox::Ok);

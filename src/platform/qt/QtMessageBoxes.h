@@ -3,6 +3,7 @@
 #include "platform/MessageBoxes.h"
 
 class QMessageBox;
+class QString;
 
 namespace tagsmith {
 
@@ -16,6 +17,8 @@ public:
     // Prepares the box as Show shows it.
     static void Configure(QMessageBox& box, const std::string& prompt, const std::string& title,
                           MessageIcon icon, MessageButtons buttons);
+    // The width a box needs so that its title bar shows the whole title.
+    static int TitleWidth(const QString& title);
 };
 
 }  // namespace tagsmith

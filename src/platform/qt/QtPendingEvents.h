@@ -14,8 +14,10 @@ namespace tagsmith {
 class QtPendingEvents : public PendingEvents {
 public:
     static constexpr qint64 kIntervalMs = 20;
+    static constexpr int kCallsPerLook = 16;
 
-    explicit QtPendingEvents(std::function<void()> beforeEvents = {});
+    explicit QtPendingEvents(std::function<void()> beforeEvents = {},
+                             qint64 intervalMs = kIntervalMs);
 
     // Never asks to stop by itself: "Stop" is the window's business.
     bool RunPendingEvents() override;
@@ -24,13 +26,18 @@ public:
     // of the next (for measurements).
     int Runs() const { return m_runs; }
     qint64 LongestGapMs() const { return m_longestGapMs; }
+    // The time spent showing output and handling events.
+    double SpentSeconds() const { return static_cast<double>(m_spentNs) / 1e9; }
     void ResetStatistics();
 
 private:
     std::function<void()> m_beforeEvents;
+    qint64 m_intervalMs;
+    int m_callsSinceLook = 0;
     QElapsedTimer m_sinceLastRun;
     int m_runs = 0;
     qint64 m_longestGapMs = 0;
+    qint64 m_spentNs = 0;
 };
 
 }  // namespace tagsmith

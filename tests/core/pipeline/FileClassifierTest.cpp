@@ -51,5 +51,19 @@ TEST(FileClassifierTest, ClassifiesBytesLineEndsAndEncodingInOnePass) {
     }
 }
 
+TEST(FileClassifierTest, RunsTheHookAfterEveryBlockAndEndsWhenItAsksTo) {
+    test::TemporaryFolder folder;
+    const std::string path = folder.WriteFile("f.html", std::string(40000, 'x')).string();
+    // Three blocks of 16,384 bytes: the hook never stops, stops at the second call, at the first.
+    for (const int stopAt : {0, 2, 1}) {
+        int calls = 0;
+        const FileTextClass found =
+            ClassifyFileText(path, [&calls, stopAt] { return ++calls == stopAt; });
+        EXPECT_EQ(calls, stopAt == 0 ? 3 : stopAt);
+        EXPECT_EQ(found.stopped, stopAt != 0);
+        if (stopAt == 0) EXPECT_EQ(found.result, FileTextClass::kCrLf);
+    }
+}
+
 }  // namespace
 }  // namespace tagsmith

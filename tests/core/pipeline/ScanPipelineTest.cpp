@@ -103,6 +103,7 @@ TEST(ScanPipelineTest, RefusalsShowTheirMessageAndChangeNothing) {
         run.session.ScanIsCurrent = false;
         run.output.SetText("previous report");
         run.view.captionHistory.clear();
+        run.view.enableHistory.clear();
 
         const fs::path path = run.folder.Path() / c.fileName;
         run.settings.txbInputFile = c.fileName.empty() ? "   " : path.string();
@@ -119,7 +120,12 @@ TEST(ScanPipelineTest, RefusalsShowTheirMessageAndChangeNothing) {
         EXPECT_EQ(run.TableWords(), (Words{"alpha", "beta"}));
         EXPECT_EQ(run.output.Text(), "previous report");
         EXPECT_FALSE(run.session.ScanIsCurrent);
-        EXPECT_TRUE(run.view.captionHistory.empty());
+        // A file refused once it was examined had the commands switched for the scan: back.
+        const std::string_view prompt = c.prompt;
+        const bool opened = prompt == "{22}" || prompt == "{23}" || prompt.starts_with("{24}");
+        EXPECT_EQ(run.view.captionHistory, (opened ? Words{"Stop", "List words"} : Words{}));
+        EXPECT_EQ(run.view.enableHistory,
+                  (opened ? std::vector<bool>{false, true} : std::vector<bool>{}));
     }
 }
 
@@ -173,12 +179,14 @@ TEST(ScanPipelineTest, ScanDrivesTheWindowAndIsReusedUntilASettingChanges) {
 
 TEST(ScanPipelineTest, StopShowsHowManyWordsWereFound) {
     // The document, the pending-events call that answers "stop", the call at which the "Stop"
-    // handler sets the flag instead, and the output box.
+    // handler sets the flag instead, and the output box. The first call comes while the file is
+    // examined, before any scan: a stop there ends the command with nothing shown.
     const std::tuple<const char*, int, int, std::string> cases[] = {
-        {"one two\r\nthree\r\n", 2, 0, "one two \r\n\r\nStopped with 2 words identified."},
-        {"one two", 1, 0, "one \r\n\r\nStopped with 1 word identified."},
-        {"don't", 1, 0, "\r\n\r\nStopped with 0 words identified."},  // a candidate, no word
-        {"one two three", 0, 2, "one two \r\n\r\nStopped with 2 words identified."},
+        {"one two\r\nthree\r\n", 3, 0, "one two \r\n\r\nStopped with 2 words identified."},
+        {"one two", 2, 0, "one \r\n\r\nStopped with 1 word identified."},
+        {"don't", 2, 0, "\r\n\r\nStopped with 0 words identified."},  // a candidate, no word
+        {"one two three", 0, 3, "one two \r\n\r\nStopped with 2 words identified."},
+        {"one two three", 1, 0, ""},
     };
     for (const auto& [document, stopAfter, clickAt, output] : cases) {
         SCOPED_TRACE(document);

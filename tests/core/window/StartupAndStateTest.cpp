@@ -146,4 +146,21 @@ TEST_F(StartupAndStateTest, EndedBySignalTheStateIsSavedWithoutAnyBox) {
 }
 
 }  // namespace
+TEST_F(StartupAndStateTest, ADocumentGivenAtStartReplacesTheSavedOneAndIsSavedInItsPlace) {
+    GeneratorSettings saved;
+    saved.txbInputFile = Document("saved.htm", "<p>saved</p>");
+    saved.cboBoldWeight = 8;
+    WriteState(FormatStateFile(saved));
+    const std::string given = Document("given.php", "<p>given</p>");
+    NewLogic().SetStartFile(given);
+    ASSERT_TRUE(Logic().Start());
+    EXPECT_EQ(view.Text(Control::txbInputFile), given);
+    EXPECT_EQ(Logic().Settings().cboBoldWeight, 8);  // the rest of the saved state stays
+    EXPECT_EQ(view.Caption(Control::optInsertionWithBackup), "with backup");  // a PHP document
+    EXPECT_EQ(view.focus, Control::cmdGenerateKeywordMetaTag);
+    Logic().OnClick(Control::cmdQuit);
+    ASSERT_TRUE(NewLogic().Start());
+    EXPECT_EQ(view.Text(Control::txbInputFile), given);
+}
+
 }  // namespace tagsmith::test
