@@ -4,6 +4,7 @@
 
 #include "core/settings/MainWindowLogic.h"
 #include "core/text/FileUtilities.h"
+#include "gui/DesktopIdentity.h"
 #include "gui/MainWindow.h"
 #include "gui/TerminationWatcher.h"
 #include "platform/qt/QtClipboard.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     tagsmith::TerminationWatcher termination;
     QApplication::setApplicationName(QStringLiteral("Tagsmith"));
+    tagsmith::SetDesktopIdentity();
 
     tagsmith::QtMessageBoxes messages;
     tagsmith::QtFileDialog fileDialog;
