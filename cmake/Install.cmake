@@ -62,10 +62,14 @@ if(TAGSMITH_BUILD_MANPAGES)
             "${TAGSMITH_DIST}/help-all $<TARGET_FILE:tagsmith-cli>"
         DEPENDS tagsmith-cli ${man}/tagsmith-cli.h2m ${TAGSMITH_DIST}/help-all
         COMMENT "Writing the manual page tagsmith-cli(1)")
-    add_custom_target(tagsmith_manpages ALL DEPENDS ${man}/tagsmith-cli.1)
-    install(FILES ${man}/tagsmith-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    # Compressed for installing, as Debian keeps manual pages.
+    add_custom_command(OUTPUT ${man}/tagsmith-cli.1.gz ${man}/tagsmith.1.gz
+        COMMAND gzip -9nkf ${man}/tagsmith-cli.1 ${man}/tagsmith.1
+        DEPENDS ${man}/tagsmith-cli.1 ${man}/tagsmith.1)
+    add_custom_target(tagsmith_manpages ALL DEPENDS ${man}/tagsmith-cli.1.gz ${man}/tagsmith.1.gz)
+    install(FILES ${man}/tagsmith-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     if(TARGET tagsmith)
-        install(FILES ${man}/tagsmith.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+        install(FILES ${man}/tagsmith.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     endif()
 endif()
 
