@@ -98,7 +98,8 @@ TEST(FileUtilitiesTest, ProgramDataFolderIsBesideTheExecutableElseTheConfiguredR
         {root / "build/bin/tagsmith-cli", "../share/tagsmith", root / "build/bin"},
         {root / "usr/bin/tagsmith-cli", "../share/tagsmith", root / "usr/share/tagsmith"},
         {root / "usr/bin/tagsmith-cli", "../share/x/tagsmith", root / "usr/share/x/tagsmith"},
-        {root / "opt/t/libexec/bin/tagsmith", "../../share/tagsmith", root / "opt/t/share/tagsmith"},
+        {root / "opt/t/libexec/bin/tagsmith", "../../share/tagsmith",
+         root / "opt/t/share/tagsmith"},
         {root / "usr/bin/tagsmith-cli", "/srv/tagsmith/", "/srv/tagsmith/"},
     };
     for (const auto& [executable, relative, expected] : cases) {
