@@ -28,6 +28,7 @@ int RunCommandLineTool(const std::vector<std::string>& arguments, std::ostream& 
         "words a visitor reads, weighed by where they stand in the markup.",
         "tagsmith-cli");
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("tagsmith-cli ") + TAGSMITH_VERSION);
     CliArguments parsed;
     std::vector<CliCommand> commands;
     commands.push_back(AddScanCommand(app, true, parsed));
@@ -43,6 +44,9 @@ int RunCommandLineTool(const std::vector<std::string>& arguments, std::ostream& 
     for (std::string& argument : argvStrings) argv.push_back(argument.data());
     try {
         app.parse(static_cast<int>(argv.size()), argv.data());
+    } catch (const CLI::CallForVersion& version) {
+        out << version.what() << '\n';
+        return 0;
     } catch (const CLI::CallForHelp&) {
         out << app.help();  // the help of the chosen subcommand, if any
         return OutputWritten(out, err) ? 0 : kOutputFailureStatus;

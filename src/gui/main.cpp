@@ -10,6 +10,7 @@
 
 #include "core/text/FileUtilities.h"
 #include "core/window/MainWindowLogic.h"
+#include "gui/DesktopIdentity.h"
 #include "gui/MainWindow.h"
 #include "gui/StartArguments.h"
 #include "gui/TerminationWatcher.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
 
     tagsmith::TerminationWatcher termination;
     QApplication::setApplicationName(QStringLiteral("Tagsmith"));
+    tagsmith::SetDesktopIdentity();
 
     tagsmith::QtMessageBoxes messages;
     tagsmith::QtFileDialog fileDialog;

@@ -121,6 +121,25 @@ TEST(CommandLineToolTest, OptionsOutsideTheirRangesExitWithUsage) {
     EXPECT_EQ(test::ReadFileBytes(page), "<title>Herbs</title>");
 }
 
+TEST(CommandLineToolTest, VersionAndHelpExitZeroOnStdout) {
+    const std::tuple<std::string, std::string> cases[] = {
+        {"--version", "tagsmith-cli 1.0\n"},
+        {"--version generate", "tagsmith-cli 1.0\n"},
+        {"--help", "Usage: tagsmith-cli"},
+        {"insert --help", "--no-backup"},
+    };
+    for (const auto& [line, expected] : cases) {
+        const ToolRun run = RunTool(line);
+        EXPECT_EQ(run.status, 0) << line;
+        EXPECT_EQ(run.err, "") << line;
+        if (line.starts_with("--version")) {
+            EXPECT_EQ(run.out, expected) << line;
+        } else {
+            EXPECT_NE(run.out.find(expected), std::string::npos) << line << run.out;
+        }
+    }
+}
+
 const std::string kPage =
     "<html><head>\n<title>Apple pie recipes</title>\n<meta name=\"keywords\" content=\"old\">\n"
     "</head>\n<body><p>Apple pie, apple pie, baking recipes.</p></body></html>\n";

@@ -16,6 +16,14 @@ namespace {
 
 constexpr const char* kProgramTextFileName = "zpm.dat";
 
+// The path from the installed executables' folder to the installed data folder, set by the build
+// from the configured installation folders.
+#ifdef TAGSMITH_RELATIVE_DATA_DIR
+constexpr const char* kRelativeDataFolder = TAGSMITH_RELATIVE_DATA_DIR;
+#else
+constexpr const char* kRelativeDataFolder = "../share/tagsmith";
+#endif
+
 // The value of an environment variable, or "" when it is unset.
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
@@ -91,9 +99,14 @@ fs::path ProgramDataFolder() {
     std::error_code error;
     fs::path executable = fs::read_symlink("/proc/self/exe", error);
     if (error) executable = fs::current_path(error) / "tagsmith";
+    return ProgramDataFolderFor(executable, kRelativeDataFolder);
+}
+
+fs::path ProgramDataFolderFor(const fs::path& executable, const fs::path& relativeDataFolder) {
     const fs::path beside = executable.parent_path();
     if (FileExists((beside / kProgramTextFileName).string())) return beside;
-    return (beside / ".." / "share" / "tagsmith").lexically_normal();
+    if (relativeDataFolder.is_absolute()) return relativeDataFolder.lexically_normal();
+    return (beside / relativeDataFolder).lexically_normal();
 }
 
 std::string FileExtension(const std::string& path, bool lowerCase) {

@@ -18,8 +18,12 @@ std::filesystem::path ApplicationDataFolder();
 // folder when it is missing (throws std::filesystem::filesystem_error when that fails).
 std::string UserDataFilePath(const std::string& fileName, const std::string& folderName);
 // The program's data folder (zpm.dat, cmwds_*.txt): beside the executable in a build tree, or
-// <prefix>/share/tagsmith when installed.
+// the installed data folder, found from the executable's folder by the relative path the build
+// was configured with (bin -> ../share/tagsmith), so that a moved installation still finds it.
 std::filesystem::path ProgramDataFolder();
+// The same for a given executable path and relative path from its folder to the data folder.
+std::filesystem::path ProgramDataFolderFor(const std::filesystem::path& executable,
+                                           const std::filesystem::path& relativeDataFolder);
 // The extension: the text after the last "." of the last path component ("" when none).
 std::string FileExtension(const std::string& path, bool lowerCase);
 

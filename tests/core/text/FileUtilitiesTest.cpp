@@ -87,5 +87,28 @@ TEST(FileUtilitiesTest, UserDataFilePathCreatesItsFolderOnce) {
     EXPECT_THROW(UserDataFilePath("a.usr", "R"), fs::filesystem_error);
 }
 
+TEST(FileUtilitiesTest, ProgramDataFolderIsBesideTheExecutableElseTheConfiguredRelativeOne) {
+    test::TemporaryFolder folder;
+    const fs::path root = folder.Path();
+    folder.WriteFile("build/bin/zpm.dat", "");
+    folder.WriteFile("build/bin/tagsmith-cli", "");
+    folder.WriteFile("usr/bin/tagsmith-cli", "");
+    folder.WriteFile("usr/share/tagsmith/zpm.dat", "");
+    const std::tuple<fs::path, fs::path, fs::path> cases[] = {
+        // executable, path from its folder to the data folder, the data folder
+        {root / "build/bin/tagsmith-cli", "../share/tagsmith", root / "build/bin"},
+        {root / "usr/bin/tagsmith-cli", "../share/tagsmith", root / "usr/share/tagsmith"},
+        {root / "usr/bin/tagsmith-cli", "../share/x/tagsmith", root / "usr/share/x/tagsmith"},
+        {root / "opt/t/libexec/bin/tagsmith", "../../share/tagsmith",
+         root / "opt/t/share/tagsmith"},
+        {root / "usr/bin/tagsmith-cli", "/srv/tagsmith/", "/srv/tagsmith/"},
+    };
+    for (const auto& [executable, relative, expected] : cases) {
+        EXPECT_EQ(ProgramDataFolderFor(executable, relative), expected) << executable;
+    }
+    // The test program itself runs from the build tree, where the data lies beside it.
+    EXPECT_TRUE(FileExists((ProgramDataFolder() / "zpm.dat").string()));
+}
+
 }  // namespace
 }  // namespace tagsmith
