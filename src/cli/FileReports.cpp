@@ -1,9 +1,5 @@
 #include "cli/FileReports.h"
 
-#include <exception>
-
-#include "platform/console/ConsoleMessageBoxes.h"
-
 namespace tagsmith {
 
 std::string ConsoleReport(const std::string& outputText) {
@@ -17,32 +13,6 @@ std::string ConsoleReport(const std::string& outputText) {
     }
     report += '\n';
     return report;
-}
-
-int ReportEachFile(CliContext& context, const std::vector<std::string>& files,
-                   const std::function<FileOutcome(const std::string& file)>& command) {
-    const bool several = files.size() > 1;
-    int status = 0;
-    for (const std::string& file : files) {
-        FileOutcome outcome;
-        try {
-            outcome = command(file);
-        } catch (const std::exception& failure) {
-            // A failure the command did not handle: reported for this file, the others go on.
-            context.err << ConsoleMessageBoxes::FormatLine(failure.what(), "Error") << '\n';
-            outcome.refused = true;
-        }
-        if (outcome.refused) {
-            status = 1;
-            context.err.flush();
-            continue;
-        }
-        if (several) context.out << "==> " << file << " <==\n";
-        context.out << ConsoleReport(outcome.outputText);
-        if (several) context.out << '\n';
-        context.out.flush();
-    }
-    return status;
 }
 
 }  // namespace tagsmith

@@ -3,57 +3,17 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 
-#include "cli/FileReports.h"
+#include "cli/DocumentRun.h"
 #include "cli/ProgramData.h"
-#include "cli/ScanCommand.h"
-#include "core/editor/AsciiLowerCase.h"
-#include "core/editor/InsertMetaTagIntoFile.h"
-#include "core/scanner/ScanPipeline.h"
-#include "platform/console/ConsoleMessageBoxes.h"
-#include "platform/console/StringOutputBox.h"
 
 namespace tagsmith {
 
 namespace {
 
-// Keeps the boxes of the insertion until its outcome tells where they belong.
-class HeldMessageBoxes : public MessageBoxes {
-public:
-    MessageResult Show(const std::string& prompt, const std::string& title, MessageIcon /*icon*/,
-                       MessageButtons /*buttons*/) override {
-        m_boxes.push_back({prompt, title});
-        return MessageResult::Ok;
-    }
-
-    // The prompts, one after the other (CR LF between them).
-    std::string Prompts() const {
-        std::string text;
-        for (const Box& box : m_boxes) text += (text.empty() ? "" : "\r\n") + box.prompt;
-        return text;
-    }
-
-    void WriteAsRefusals(std::ostream& err) const {
-        for (const Box& box : m_boxes) {
-            err << ConsoleMessageBoxes::FormatLine(box.prompt, box.title) << '\n';
-        }
-    }
-
-private:
-    struct Box {
-        std::string prompt;
-        std::string title;
-    };
-    std::vector<Box> m_boxes;
-};
-
-// The window forces the backup for a document whose name ends in ".php" (any letter case).
-bool IsPhpDocument(const std::string& file) {
-    return file.size() >= 4 && AsciiLowerCase(file.substr(file.size() - 4)) == ".php";
-}
-
 struct BackupFlags {
     bool with = false;
     bool without = false;
+    bool dryRun = false;
 };
 
 }  // namespace
@@ -74,29 +34,18 @@ CliCommand AddInsertCommand(CLI::App& app, CliArguments& arguments) {
         ->add_flag("--no-backup", backup->without,
                    "Replace the document without a backup (default)")
         ->excludes(withBackup);
+    command->add_flag("--dry-run", backup->dryRun,
+                      "Write nothing; print what insert would change as a unified diff");
     return {command, [backup, &arguments](CliContext& context) {
-                return RunInsertCommand(arguments.files, backup->with, context);
+                return RunInsertCommand(arguments, backup->with, backup->dryRun, context);
             }};
 }
 
-int RunInsertCommand(const std::vector<std::string>& files, bool withBackup, CliContext& context) {
+int RunInsertCommand(const CliArguments& arguments, bool withBackup, bool dryRun,
+                     CliContext& context) {
     SwitchOffMissingCommonWords(context);
-    return ReportEachFile(context, files, [&](const std::string& file) {
-        ScanSession session;
-        StringOutputBox output;
-        if (!ScanFileOnConsole(true, file, context, session, output)) return FileOutcome{true, {}};
-
-        context.settings.optInsertionWithBackup = withBackup || IsPhpDocument(file);
-        HeldMessageBoxes messages;
-        FileSystemCalls fileSystem;
-        const InsertOutcome outcome = InsertMetaTagIntoFile(
-            {context.settings, session, context.texts, output, messages, fileSystem});
-        if (outcome != InsertOutcome::Inserted) {
-            messages.WriteAsRefusals(context.err);
-            return FileOutcome{true, {}};
-        }
-        return FileOutcome{false, messages.Prompts()};
-    });
+    return RunCommandOnDocuments(dryRun ? Verb::DryRun : Verb::Insert, arguments, context,
+                                 withBackup);
 }
 
 }  // namespace tagsmith

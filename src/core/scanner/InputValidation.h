@@ -10,6 +10,10 @@ namespace tagsmith {
 inline constexpr const char* kInvalidInputPrompt = "Invalid input file specification";
 inline constexpr const char* kInvalidInputTitle = "Invalid input";
 
+// True when an extension (lower case, without the full stop) is that of a document the scanner
+// takes: one that contains "htm", or "php".
+bool IsDocumentExtension(const std::string& extension);
+
 // True when the name has an HTML extension (one that contains "htm") or the extension "php",
 // compared in lower case, and the file exists. Otherwise shows why and returns false. While the
 // window is starting up (the saved input file is being restored) nothing is shown: the input
