@@ -1,6 +1,10 @@
 #include "cli/HtmlReport.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <string_view>
+#include <utility>
 
 #include "core/editor/AsciiLowerCase.h"
 
@@ -21,6 +25,7 @@ th, td { border: 1px solid #dde; padding: 4px 6px; vertical-align: top; text-ali
          overflow-wrap: anywhere; }
 th { background: #eef; cursor: pointer; user-select: none; }
 th:after { content: " \2195"; color: #889; }
+.words { max-height: 4.2em; overflow-y: auto; }
 tr.stale td.state, tr.notag td.state { color: #b3261e; }
 tr.refused td { color: #777; }
 .chart { margin: 14px 0 22px; }
@@ -57,7 +62,65 @@ std::string Joined(const std::vector<std::string>& words) {
     return text;
 }
 
+void AppendUtf8(std::string& out, std::uint32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// The code point of the reference at the start of text ("&...;"), and its length; 0 when none.
+std::pair<std::uint32_t, std::size_t> Reference(std::string_view text) {
+    const std::size_t end = text.find(';');
+    if (end == std::string_view::npos || end > 10) return {0, 0};
+    const std::string_view body = text.substr(1, end - 1);
+    static constexpr std::pair<std::string_view, std::uint32_t> kNamed[] = {
+        {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", 0xA0}};
+    for (const auto& [name, code] : kNamed) {
+        if (body == name) return {code, end + 1};
+    }
+    if (body.size() < 2 || body[0] != '#') return {0, 0};
+    const bool hex = body[1] == 'x' || body[1] == 'X';
+    const std::string_view digits = body.substr(hex ? 2 : 1);
+    std::uint32_t code = 0;
+    const auto [stop, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), code, hex ? 16 : 10);
+    if (error != std::errc() || stop != digits.data() + digits.size() || code == 0 ||
+        code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return {0, 0};
+    }
+    return {code, end + 1};
+}
+
 }  // namespace
+
+std::string DecodeCharacterReferences(const std::string& text) {
+    std::string decoded;
+    decoded.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&') {
+            const auto [code, length] = Reference(std::string_view(text).substr(i));
+            if (length > 0) {
+                AppendUtf8(decoded, code);
+                i += length - 1;
+                continue;
+            }
+        }
+        decoded += text[i];
+    }
+    return decoded;
+}
 
 std::string HtmlEscape(const std::string& text) {
     std::string escaped;
@@ -84,10 +147,12 @@ void HtmlReport::Add(const DocumentReport& report) {
         m_documents.push_back(std::move(document));
         return;
     }
-    if (report.existing && report.existing->title) document.title = *report.existing->title;
+    if (report.existing && report.existing->title) {
+        document.title = DecodeCharacterReferences(*report.existing->title);
+    }
     if (report.freshness) {
         const Freshness& freshness = *report.freshness;
-        document.existing = Joined(freshness.existingKeywords);
+        document.existing = DecodeCharacterReferences(Joined(freshness.existingKeywords));
         document.suggested = Joined(freshness.composedKeywords);
         document.stale = freshness.stale;
         document.noKeywordsTag = freshness.noKeywordsTag;
@@ -162,8 +227,9 @@ void HtmlReport::WriteTable() const {
                                                        : "fresh";
         m_page << "<tr class=\"" << rowClass << "\"><td>" << i + 1 << "</td><td><a href=\"#doc-"
                << i + 1 << "\">" << HtmlEscape(d.file) << "</a></td><td>" << HtmlEscape(d.title)
-               << "</td><td>" << HtmlEscape(d.existing) << "</td><td>" << HtmlEscape(d.suggested)
-               << "</td><td class=\"state\">" << HtmlEscape(d.state) << "</td></tr>\n";
+               << "</td><td><div class=\"words\">" << HtmlEscape(d.existing)
+               << "</div></td><td><div class=\"words\">" << HtmlEscape(d.suggested)
+               << "</div></td><td class=\"state\">" << HtmlEscape(d.state) << "</td></tr>\n";
     }
     m_page << "</tbody>\n</table>\n";
 }

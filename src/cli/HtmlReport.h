@@ -52,4 +52,9 @@ private:
 // The text with &, <, >, " and ' written as character references.
 std::string HtmlEscape(const std::string& text);
 
+// The UTF-8 text with its numeric character references and &amp; &lt; &gt; &quot; &apos;
+// &nbsp; decoded (titles and tags are shown as the document's reader sees them); anything else
+// that starts with "&" stays as written.
+std::string DecodeCharacterReferences(const std::string& text);
+
 }  // namespace tagsmith

@@ -192,6 +192,8 @@ TEST(ReportParsingTest, HeadReportEntriesAndComposedTagParts) {
 
     EXPECT_EQ(HtmlEscape("<a href=\"x\">Tom's & Jerry's</a>"),
               "&lt;a href=&quot;x&quot;&gt;Tom&#39;s &amp; Jerry&#39;s&lt;/a&gt;");
+    EXPECT_EQ(DecodeCharacterReferences("a &#8212; b&amp;c &#x263A;&lt;&nbsp;&bogus; &#0; & &#1114112;"),
+              "a \u2014 b&c \u263A<\u00A0&bogus; &#0; & &#1114112;");
 }
 
 }  // namespace
