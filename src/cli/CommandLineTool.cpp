@@ -10,6 +10,8 @@
 #include "cli/CheckCommand.h"
 #include "cli/CliCommand.h"
 #include "cli/InsertCommand.h"
+#include "cli/InterruptCleanup.h"
+#include "cli/OutputFailure.h"
 #include "cli/ProgramData.h"
 #include "cli/ReportCommand.h"
 #include "cli/ScanCommand.h"
@@ -52,7 +54,7 @@ int RunCommandLineTool(const std::vector<std::string>& arguments, std::ostream& 
         app.parse(static_cast<int>(argv.size()), argv.data());
     } catch (const CLI::CallForHelp&) {
         out << app.help();  // the help of the chosen subcommand, if any
-        return 0;
+        return OutputWritten(out, err) ? 0 : kOutputFailureStatus;
     } catch (const CLI::ParseError& error) {
         err << "tagsmith: " << error.what() << "\n\n" << app.help();
         return kUsageError;
@@ -70,9 +72,15 @@ int RunCommandLineTool(const std::vector<std::string>& arguments, std::ostream& 
 }
 
 int RunCommandLineTool(int argc, char** argv) {
+    InstallInterruptCleanup();
+    // Each argument byte for byte: spaces, line breaks and bytes that are no UTF-8 included.
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
-    return RunCommandLineTool(arguments, std::cout, std::cerr);
+    const int status = RunCommandLineTool(arguments, std::cout, std::cerr);
+    if (status != kOutputFailureStatus && !OutputWritten(std::cout, std::cerr)) {
+        return kOutputFailureStatus;
+    }
+    return status;
 }
 
 }  // namespace tagsmith

@@ -1,6 +1,9 @@
 #include "cli/DocumentProcessor.h"
 
+#include <sys/stat.h>
+
 #include <exception>
+#include <optional>
 
 #include "cli/FileReports.h"
 #include "cli/RecordingMessageBoxes.h"
@@ -81,7 +84,7 @@ DocumentReport DocumentProcessor::Process(const std::string& file) const {
         }
     } catch (const std::exception& failure) {
         // A failure the command did not handle: reported for this document, the others go on.
-        RecordingMessageBoxes messages;
+        RecordingMessageBoxes messages(report.file);
         messages.Show(failure.what(), kErrorTitle, MessageIcon::Exclamation, MessageButtons::Ok);
         Refuse(report, messages);
     }
@@ -95,7 +98,9 @@ bool DocumentProcessor::Scan(bool generate, const std::string& file, GeneratorSe
     ScanView view;
     settings.txbInputFile = file;
     const ScanEnvironment environment{settings, m_context.commonWords, m_context.ignoreList,
-                                      m_context.texts, messages, output, view, events};
+                                      m_context.texts, messages,    output,
+                                      view,     events,
+                                      true,     false};  // names byte for byte
     ProcessInputFile(generate, session, environment);
     // Any message box during a command is a refusal: the window would show no report.
     return messages.ShownCount() == 0;
@@ -105,7 +110,7 @@ void DocumentProcessor::Generate(DocumentReport& report) const {
     GeneratorSettings settings = m_context.settings;
     ScanSession session;
     StringOutputBox output;
-    RecordingMessageBoxes messages;
+    RecordingMessageBoxes messages(report.file);
     if (!Scan(true, report.file, settings, session, output, messages)) {
         Refuse(report, messages);
         return;
@@ -118,7 +123,7 @@ void DocumentProcessor::List(DocumentReport& report) const {
     GeneratorSettings settings = m_context.settings;
     ScanSession session;
     StringOutputBox output;
-    RecordingMessageBoxes messages;
+    RecordingMessageBoxes messages(report.file);
     if (!Scan(false, report.file, settings, session, output, messages)) {
         Refuse(report, messages);
         return;
@@ -130,8 +135,8 @@ void DocumentProcessor::List(DocumentReport& report) const {
 void DocumentProcessor::Show(DocumentReport& report) const {
     std::string inputFile = report.file;
     StringOutputBox output;
-    RecordingMessageBoxes messages;
-    ShowExistingKeywordMetaTag(inputFile, output, messages);
+    RecordingMessageBoxes messages(report.file);
+    ShowExistingKeywordMetaTag(inputFile, output, messages, false);
     if (messages.ShownCount() > 0) {
         Refuse(report, messages);
         return;
@@ -144,7 +149,7 @@ void DocumentProcessor::CheckOrSurvey(DocumentReport& report) const {
     GeneratorSettings settings = m_context.settings;
     ScanSession session;
     StringOutputBox output;
-    RecordingMessageBoxes messages;
+    RecordingMessageBoxes messages(report.file);
     if (!Scan(true, report.file, settings, session, output, messages)) {
         Refuse(report, messages);
         return;
@@ -163,16 +168,20 @@ void DocumentProcessor::Insert(DocumentReport& report) const {
     GeneratorSettings settings = m_context.settings;
     ScanSession session;
     StringOutputBox output;
-    RecordingMessageBoxes scanMessages;
+    FileSystemCalls fileSystem;
+    // The version the scan is about to read: the tag composed from it goes into it alone.
+    std::optional<FileIdentity> scanned;
+    struct stat status {};
+    if (fileSystem.Status(report.file, status) == 0) scanned = FileIdentity::Of(status);
+    RecordingMessageBoxes scanMessages(report.file);
     if (!Scan(true, report.file, settings, session, output, scanMessages)) {
         Refuse(report, scanMessages);
         return;
     }
     settings.optInsertionWithBackup = m_withBackup || IsPhpDocument(report.file);
-    RecordingMessageBoxes messages;
-    FileSystemCalls fileSystem;
+    RecordingMessageBoxes messages(report.file);
     const InsertOutcome outcome = InsertMetaTagIntoFile(
-        {settings, session, m_context.texts, output, messages, fileSystem});
+        {settings, session, m_context.texts, output, messages, fileSystem, false, scanned});
     if (outcome != InsertOutcome::Inserted) {
         Refuse(report, messages);
         return;
@@ -184,7 +193,7 @@ void DocumentProcessor::DryRun(DocumentReport& report) const {
     GeneratorSettings settings = m_context.settings;
     ScanSession session;
     StringOutputBox output;
-    RecordingMessageBoxes messages;
+    RecordingMessageBoxes messages(report.file);
     if (!Scan(true, report.file, settings, session, output, messages)) {
         Refuse(report, messages);
         return;

@@ -1,8 +1,11 @@
 #include "cli/DocumentRun.h"
 
+#include <cerrno>
+
 #include "cli/DocumentWalker.h"
 #include "cli/JobRunner.h"
 #include "cli/JsonFormatter.h"
+#include "cli/OutputFailure.h"
 #include "cli/TextFormatter.h"
 #include "cli/ProgressDisplay.h"
 #include "cli/SharedFiles.h"
@@ -39,26 +42,34 @@ int RunCommandOnDocuments(Verb verb, const CliArguments& arguments, CliContext& 
 int RunExpandedDocuments(CliContext& context, const std::vector<std::string>& documents,
                          const DocumentProcessor& processor, ReportFormatter& formatter,
                          unsigned jobs) {
+    // Thrown by the delivery when stdout fails: the documents that follow are not worked on.
+    struct OutputStopped {};
     int status = 0;
     ProgressDisplay progress(context.err, context.errIsTerminal, documents.size());
+    errno = 0;
     formatter.Begin(documents.size());
-    JobRunner<DocumentReport>(jobs).Run(
-        documents.size(),
-        [&](std::size_t i) { return processor.Process(documents[i]); },
-        [&](std::size_t i, DocumentReport& report) {
-            if (!report.errorLines.empty()) {
-                progress.Clear();
-                context.err << report.errorLines << std::flush;
-            }
-            const bool stale = report.freshness && report.freshness->stale;
-            if (report.refusal || (stale && processor.StaleFails())) status = 1;
-            formatter.Add(report);
-            context.out.flush();
-            progress.Update(i + 1);
-        });
+    try {
+        JobRunner<DocumentReport>(jobs).Run(
+            documents.size(), [&](std::size_t i) { return processor.Process(documents[i]); },
+            [&](std::size_t i, DocumentReport& report) {
+                if (!report.errorLines.empty()) {
+                    progress.Clear();
+                    context.err << report.errorLines << std::flush;
+                }
+                const bool stale = report.freshness && report.freshness->stale;
+                if (report.refusal || (stale && processor.StaleFails())) status = 1;
+                formatter.Add(report);
+                // Reports that reach nobody are no success.
+                if (!OutputWritten(context.out, context.err, errno)) throw OutputStopped{};
+                errno = 0;
+                progress.Update(i + 1);
+            });
+    } catch (const OutputStopped&) {
+        return kOutputFailureStatus;
+    }
     progress.Clear();
     formatter.End();
-    context.out.flush();
+    if (!OutputWritten(context.out, context.err, errno)) return kOutputFailureStatus;
     return status;
 }
 

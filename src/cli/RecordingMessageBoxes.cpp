@@ -1,5 +1,7 @@
 #include "cli/RecordingMessageBoxes.h"
 
+#include <string_view>
+
 #include "platform/console/ConsoleMessageBoxes.h"
 
 namespace tagsmith {
@@ -7,13 +9,12 @@ namespace tagsmith {
 MessageResult RecordingMessageBoxes::Show(const std::string& prompt, const std::string& title,
                                           MessageIcon /*icon*/, MessageButtons buttons) {
     ++m_shown;
-    const std::string line = ConsoleMessageBoxes::FormatLine(prompt, title);
-    m_lines += line + "\n";
+    m_lines += ConsoleMessageBoxes::FormatLine(prompt, title, m_file) + "\n";
     m_prompts += (m_prompts.empty() ? "" : "\r\n") + prompt;
     if (!m_first) {
-        // The message as the line shows it: after "tagsmith: TITLE: ".
-        const std::size_t skip = std::string("tagsmith: ").size() + (title.empty() ? 0 : title.size() + 2);
-        m_first = Refusal{title, line.substr(skip)};
+        // The message as the line shows it (line breaks as blanks), without the prefix.
+        const std::string flat = ConsoleMessageBoxes::FormatLine(prompt, "");
+        m_first = Refusal{title, flat.substr(std::string_view("tagsmith: ").size())};
     }
     switch (buttons) {
         case MessageButtons::YesNo:

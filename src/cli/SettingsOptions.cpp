@@ -37,6 +37,25 @@ void AddNumber(CLI::App& command, const std::string& name, int& value, int low, 
         ->check(NumberIn(low, high, step));
 }
 
+// Refuses a text with a line break or another control character: the text becomes part of a tag
+// that must stay on one line.
+CLI::Validator OnOneLine() {
+    return CLI::Validator(
+        [](std::string& text) -> std::string {
+            for (std::size_t i = 0; i < text.size(); ++i) {
+                const auto c = static_cast<unsigned char>(text[i]);
+                const bool c1 = c == 0xC2 && i + 1 < text.size() &&
+                                static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                                static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+                if (c < 0x20 || c == 0x7F || c1) {
+                    return "Value holds a line break or another control character";
+                }
+            }
+            return {};
+        },
+        "");
+}
+
 int PositionOf(std::string_view code) {
     for (std::size_t i = 0; i < kLanguageCodes.size(); ++i) {
         if (kLanguageCodes[i] == code) return static_cast<int>(i);
@@ -79,11 +98,13 @@ void AddSettingsOptions(CLI::App& command, SettingsOptions& options) {
     command
         .add_option("--ignore", options.ignore,
                     "Words to ignore, separated by spaces or commas (default: none)")
-        ->type_name("TEXT");
+        ->type_name("TEXT")
+        ->check(OnOneLine());
     command
         .add_option("--begin", options.begin,
                     "Phrases the meta tag begins with, separated by commas (default: none)")
-        ->type_name("TEXT");
+        ->type_name("TEXT")
+        ->check(OnOneLine());
     AddNumber(command, "--max-keywords", options.maxKeywords, kMinKeywords, kMaxKeywords,
               "Most keywords in the meta tag");
     AddNumber(command, "--max-bytes", options.maxBytes, 0, kMaxBytes,

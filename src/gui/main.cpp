@@ -1,6 +1,7 @@
 // tagsmith: the window.
 #include <QApplication>
 #include <QSessionManager>
+#include <iostream>
 
 #include "core/settings/MainWindowLogic.h"
 #include "core/text/FileUtilities.h"
@@ -29,11 +30,13 @@ int main(int argc, char** argv) {
                                     tagsmith::ProgramDataFolder());
     window.AttachEvents(logic);
 
-    // Every way the program can be ended closes the window, which saves the state.
+    // Every way the program can be ended saves the state. A signal or the session's end may come
+    // with nobody at the screen: no dialog is opened then, a failure goes to stderr, and the
+    // program ends whatever happens (also from inside a dialog that is open at that moment).
     QObject::connect(&termination, &tagsmith::TerminationWatcher::terminationRequested, &window,
-                     [&logic] { logic.OnClose(); });
+                     [&logic] { logic.Terminate(std::cerr); });
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
-                     [&logic](QSessionManager&) { logic.OnClose(); });
+                     [&logic](QSessionManager&) { logic.Terminate(std::cerr); });
 
     if (!logic.Start()) return 1;
     return QApplication::exec();

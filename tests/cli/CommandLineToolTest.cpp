@@ -182,7 +182,7 @@ TEST(InsertCommandTest, RefusalsLeaveTheDocumentAndMakeNoBackup) {
         const ToolRun run = RunTool("insert --backup " + page.string());
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "tagsmith: " + refusal + "\n");
+        EXPECT_EQ(run.err, "tagsmith: " + page.string() + ": " + refusal + "\n");
         EXPECT_EQ(test::ReadFileBytes(page), document);
         EXPECT_EQ(Names(folder.Path()), std::set<std::string>{"page.html"});
     }

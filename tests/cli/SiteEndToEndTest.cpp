@@ -79,7 +79,8 @@ const char* const kDocuments[] = {"site/bread.htm", "site/empty.html", "site/gui
                                   "site/guide/deep/compost.php", "site/guide/herbs.html",
                                   "site/index.html"};
 constexpr const char* kEmptyRefusal =
-    "tagsmith: Empty file: The input file is empty (0 bytes); there is nothing to scan.\n";
+    "tagsmith: site/empty.html: Empty file: The input file is empty (0 bytes); there is nothing to "
+    "scan.\n";
 
 TEST(SiteEndToEndTest, OneJobAndFourGiveTheSameBytesForEveryCommandAndFormat) {
     const SiteCopy site;

@@ -58,6 +58,15 @@ DocumentFormat DetectDocumentFormat(FileSystemCalls& files, const std::string& p
     return format;
 }
 
+DocumentFormat DetectDocumentFormat(std::string_view bytes) {
+    FirstLineEnd lineEnd;
+    lineEnd.Feed(bytes);
+    DocumentFormat format;
+    format.encoding = IsValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+    format.lineEnd = lineEnd.Result();
+    return format;
+}
+
 std::string EncodeForDocument(std::string_view utf8, const DocumentFormat& format) {
     std::string lines;
     lines.reserve(utf8.size());

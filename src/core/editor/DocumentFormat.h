@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/editor/FileSystemCalls.h"
+#include "core/text/FileSystemCalls.h"
 #include "core/text/TextEncoding.h"
 
 namespace tagsmith {
@@ -17,6 +17,8 @@ struct DocumentFormat {
 
 // Reads the file once in blocks. Throws std::system_error when it cannot be read.
 DocumentFormat DetectDocumentFormat(FileSystemCalls& files, const std::string& path);
+// The same for a document's bytes.
+DocumentFormat DetectDocumentFormat(std::string_view bytes);
 
 // UTF-8 text (the tag from the output box) as bytes for the document: each line break (CR LF,
 // CR or LF) becomes the document's line end; in a Windows-1252 document a character that the

@@ -16,6 +16,14 @@ inline constexpr const char* kTagSpansLines =
     "Suggestion: Delete the existing meta tag.";
 inline constexpr const char* kNoHeadEnd =
     "Meta tag not inserted because the document has no </head> tag.";
+inline constexpr const char* kTagHoldsQuote =
+    "Meta tag not inserted because a double quote (\") in its content would end the content "
+    "early.\r\n"
+    "Suggestion: Remove the double quote from the words the meta tag begins with.";
+inline constexpr const char* kDocumentChanged =
+    "The document was changed by another program while the tag was being inserted. Nothing "
+    "was written.";
+inline constexpr const char* kNotRegularFile = " is not a regular file.";
 inline constexpr const char* kInsertedSuccessfully =
     "Meta tag inserted successfully into document.";
 inline constexpr const char* kBackedUpAs = "The original file was backed up as";

@@ -1,11 +1,6 @@
 #include "core/editor/HeadRewriter.h"
 
-#include <cerrno>
-#include <string>
-
-#include "core/editor/AsciiLowerCase.h"
 #include "core/editor/LocateKeywordsTag.h"
-#include "core/editor/ReadFileInBlocks.h"
 #include "core/scanner/StringOperations.h"
 
 namespace tagsmith {
@@ -14,84 +9,76 @@ namespace {
 
 constexpr std::string_view kHeadEnd = "</head>";
 
-std::string_view LineEndText(LineEnd end, std::string_view fallback) {
-    switch (end) {
-        case LineEnd::Lf:
-            return "\n";
-        case LineEnd::CrLf:
-            return "\r\n";
-        case LineEnd::Cr:
-            return "\r";
-        case LineEnd::None:
-            break;
+// One line of the document and the bytes that end it ("" for a last line without an end).
+struct DocumentLine {
+    std::string_view text;
+    std::string_view end;
+};
+
+// Cuts the next line off the front of the rest of the document.
+DocumentLine TakeLine(std::string_view& rest) {
+    const std::size_t stop = rest.find_first_of("\r\n");
+    if (stop == std::string_view::npos) {
+        const DocumentLine line{rest, {}};
+        rest = {};
+        return line;
     }
-    return fallback;
+    std::size_t endSize = 1;
+    if (rest[stop] == '\r' && stop + 1 < rest.size() && rest[stop + 1] == '\n') endSize = 2;
+    const DocumentLine line{rest.substr(0, stop), rest.substr(stop, endSize)};
+    rest.remove_prefix(stop + endSize);
+    return line;
 }
 
 }  // namespace
 
-HeadRewriteResult RewriteHead(TextLineReader& reader, std::string_view tag,
+HeadRewriteResult RewriteHead(std::string_view document, std::string_view tag,
                               std::string_view lineEnd,
                               const std::function<void(std::string_view)>& write) {
-    bool headDone = false;
     bool tagWritten = false;
-    // The line end of a </head> line with nothing after it: the next line continues that line,
-    // and the end is written only if no line follows.
-    std::string_view openEnd;
-    std::string line;
-    LineEnd end = LineEnd::None;
-    while (reader.ReadLine(line, &end)) {
-        const std::string_view terminator = LineEndText(end, lineEnd);
-        openEnd = {};
-        if (headDone) {
-            write(line);
-            write(terminator);
-            continue;
-        }
-        std::string lc = AsciiLowerCase(line);
-        const KeywordsTagSpan span = LocateKeywordsTag(lc);
+    std::string_view rest = document;
+    while (!rest.empty()) {
+        const DocumentLine taken = TakeLine(rest);
+        std::string_view line = taken.text;
+        const std::string_view terminator = taken.end.empty() ? lineEnd : taken.end;
+        const KeywordsTagSpan span = LocateKeywordsTagIgnoringCase(line);
         if (span.start > 0 && span.end == 0) return HeadRewriteResult::TagSpansLines;
         if (span.start > 0) {
-            write(std::string_view(line).substr(0, span.start - 1));
+            write(line.substr(0, span.start - 1));
             write(tag);
             write(lineEnd);
             tagWritten = true;
-            line = TrimSpaces(std::string_view(line).substr(span.end));
-            lc = AsciiLowerCase(line);
+            line = TrimSpaces(line.substr(span.end));
         }
-        const std::size_t head = lc.find(kHeadEnd);
-        if (head == std::string::npos) {
+        const std::size_t head = FindIgnoringCase(line, kHeadEnd, 0);
+        if (head == std::string_view::npos) {
             if (!line.empty()) {
                 write(line);
                 write(terminator);
             }
             continue;
         }
-        write(std::string_view(line).substr(0, head));
+        write(line.substr(0, head));
         if (!tagWritten) {
             write(tag);
             write(lineEnd);
             write(lineEnd);
-            tagWritten = true;
         }
-        write(std::string_view(line).substr(head, kHeadEnd.size()));
-        const std::string_view rest =
-            TrimSpaces(std::string_view(line).substr(head + kHeadEnd.size()));
-        if (rest.empty()) {
-            openEnd = terminator;
-        } else {
-            write(rest);
+        write(line.substr(head, kHeadEnd.size()));
+        const std::string_view after = TrimSpaces(line.substr(head + kHeadEnd.size()));
+        if (!after.empty()) {
+            write(after);
+            write(terminator);
+        } else if (rest.empty()) {
             write(terminator);
         }
-        headDone = true;
+        // With nothing after </head> the next line continues the </head> line. Everything from
+        // here on is copied as it is; only a last line without a line end gets one.
+        write(rest);
+        if (!rest.empty() && rest.back() != '\n' && rest.back() != '\r') write(lineEnd);
+        return HeadRewriteResult::Rewritten;
     }
-    if (reader.Failed()) {
-        errno = EIO;
-        ThrowLastError("read");
-    }
-    if (!openEnd.empty()) write(openEnd);
-    if (!headDone && !tagWritten) return HeadRewriteResult::NoHeadEnd;
-    return HeadRewriteResult::Rewritten;
+    return tagWritten ? HeadRewriteResult::Rewritten : HeadRewriteResult::NoHeadEnd;
 }
 
 }  // namespace tagsmith

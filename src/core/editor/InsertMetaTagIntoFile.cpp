@@ -32,7 +32,9 @@ InsertOutcome InsertMetaTagIntoFile(const InsertEnvironment& environment) {
     MessageBoxes& messages = environment.messages;
     OutputBox& output = environment.output;
 
-    settings.txbInputFile = std::string(TrimSpaces(settings.txbInputFile));
+    if (environment.trimInputFile) {
+        settings.txbInputFile = std::string(TrimSpaces(settings.txbInputFile));
+    }
     if (settings.txbInputFile.empty()) {
         return Refuse(messages, environment.texts.GetText(kNoInputFileTextNumber),
                       MessageIcon::Exclamation);
@@ -43,6 +45,10 @@ InsertOutcome InsertMetaTagIntoFile(const InsertEnvironment& environment) {
         return Refuse(messages, kTagNotGenerated, MessageIcon::Information);
     }
     if (!FileExists(settings.txbInputFile)) {
+        if (PathExists(settings.txbInputFile)) {
+            return Refuse(messages, settings.txbInputFile + kNotRegularFile,
+                          MessageIcon::Exclamation);
+        }
         return Refuse(messages, kFileNotFound, MessageIcon::Exclamation);
     }
     if (!HoldsComposedTag(output.Text())) {
@@ -53,7 +59,7 @@ InsertOutcome InsertMetaTagIntoFile(const InsertEnvironment& environment) {
     // delete the document's keywords tag.
     if (tag.empty()) return Refuse(messages, kNothingToInsert, MessageIcon::Exclamation);
     return InsertTagIntoDocument(settings.txbInputFile, tag, settings.optInsertionWithBackup,
-                                 messages, environment.files);
+                                 messages, environment.files, environment.scannedVersion);
 }
 
 }  // namespace tagsmith

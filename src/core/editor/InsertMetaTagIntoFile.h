@@ -1,6 +1,8 @@
 #pragma once
 
-#include "core/editor/FileSystemCalls.h"
+#include <optional>
+
+#include "core/text/FileSystemCalls.h"
 #include "core/editor/InsertTagIntoDocument.h"
 #include "core/scanner/ScanPipeline.h"
 #include "core/settings/GeneratorSettings.h"
@@ -19,10 +21,15 @@ struct InsertEnvironment {
     OutputBox& output;  // txbMetaTag: trimmed in place, re-composed when it holds no tag
     MessageBoxes& messages;
     FileSystemCalls& files;
+    // The window trims its input box; the command-line tool takes a name byte for byte.
+    bool trimInputFile = true;
+    // The version of the document the scan read, when known: the tag is inserted only into it.
+    std::optional<FileIdentity> scannedVersion = {};
 };
 
 // The click on "Insert meta tag into file": the checks in order (input file named, something in
-// the output box, a current scan with words, the file exists), a fresh composition when the
+// the output box, a current scan with words, the file exists and is a regular file), a fresh
+// composition when the
 // output box holds no composed tag, then InsertTagIntoDocument. Each refusal is a message box
 // titled with the button's caption. The caller places the focus afterwards, whatever the outcome.
 InsertOutcome InsertMetaTagIntoFile(const InsertEnvironment& environment);

@@ -1,74 +1,104 @@
 #include "core/editor/InsertTagIntoDocument.h"
 
-#include <filesystem>
+#include <unistd.h>
+
+#include <cerrno>
 #include <system_error>
 
 #include "core/editor/BackupPath.h"
 #include "core/editor/DocumentFormat.h"
 #include "core/editor/EditorTexts.h"
 #include "core/editor/HeadRewriter.h"
-#include "core/editor/ReadFileInBlocks.h"
-#include "core/editor/TemporaryFile.h"
-#include "core/text/TextLineReader.h"
+#include "core/editor/TagQuoteCheck.h"
+#include "core/text/ReadRegularFile.h"
+#include "core/text/SafeFileWriter.h"
+#include "core/text/SystemError.h"
+#include "core/text/WriteProtection.h"
 
 namespace tagsmith {
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// The file the document path leads to: the final target of a symbolic link, else the path.
-std::string ResolveTarget(const std::string& documentPath) {
-    if (!fs::is_symlink(documentPath)) return documentPath;
-    return fs::canonical(documentPath).string();
+// The refusal box for a head that cannot take the tag; Rewritten shows nothing.
+bool RefuseRewrite(HeadRewriteResult result, MessageBoxes& messages) {
+    const char* prompt = nullptr;
+    switch (result) {
+        case HeadRewriteResult::Rewritten:
+            return false;
+        case HeadRewriteResult::TagSpansLines:
+            prompt = kTagSpansLines;
+            break;
+        case HeadRewriteResult::NoHeadEnd:
+            prompt = kNoHeadEnd;
+            break;
+        case HeadRewriteResult::TagHoldsQuote:
+            prompt = kTagHoldsQuote;
+            break;
+    }
+    messages.Show(prompt, kNotInsertedTitle, MessageIcon::Exclamation);
+    return true;
 }
 
-HeadRewriteResult Rewrite(const std::string& path, std::string_view tag, std::string_view lineEnd,
-                          const std::function<void(std::string_view)>& write) {
-    TextLineReader reader;
-    if (!reader.Open(path)) ThrowLastError(path);
-    return RewriteHead(reader, tag, lineEnd, write);
+InsertOutcome Rewrite(const std::string& documentPath, const std::string& tag, bool withBackup,
+                      MessageBoxes& messages, FileSystemCalls& files,
+                      const std::optional<FileIdentity>& scannedVersion) {
+    if (RefuseRewrite(TagValueHoldsQuote(tag) ? HeadRewriteResult::TagHoldsQuote
+                                              : HeadRewriteResult::Rewritten,
+                      messages)) {
+        return InsertOutcome::Refused;
+    }
+    const std::string target = ResolveLinkTarget(documentPath);
+    const FileContent document = ReadRegularFile(files, target);
+    const FileIdentity version = FileIdentity::Of(document.status);
+    if (scannedVersion && *scannedVersion != version) {
+        throw FileRefusedError(FileRefusedError::Reason::Changed, target);
+    }
+    // A write-protected document stays as it is, although its folder would allow a rename.
+    if (IsWriteProtected(files, target, document.status, ::geteuid())) {
+        errno = EACCES;
+        ThrowLastError(target);
+    }
+
+    const DocumentFormat format = DetectDocumentFormat(document.bytes);
+    const std::string encodedTag = EncodeForDocument(tag, format);
+    // The head is looked at first, so that a refusal creates no file at all.
+    const HeadRewriteResult result =
+        RewriteHead(document.bytes, encodedTag, format.lineEnd, [](std::string_view) {});
+    if (RefuseRewrite(result, messages)) return InsertOutcome::Refused;
+
+    SafeFileWriter content(files, target, {.like = &document.status, .expected = version});
+    RewriteHead(document.bytes, encodedTag, format.lineEnd,
+                [&content](std::string_view piece) { content.Write(piece); });
+    content.Finish();
+    std::optional<SafeFileWriter> backup;
+    if (withBackup) {
+        backup.emplace(files, BackupPath(documentPath), SafeWriteOptions{.like = &document.status, .expected = std::nullopt});
+        backup->Write(document.bytes);
+        backup->Finish();
+    }
+    // Both files are complete: the backup takes its name only if the document is still the one
+    // read, and the document is checked once more just before its own rename.
+    content.CheckUnchanged();
+    if (backup) backup->Commit();
+    content.Commit();
+    return InsertOutcome::Inserted;
 }
 
 }  // namespace
 
 InsertOutcome InsertTagIntoDocument(const std::string& documentPath, const std::string& tag,
                                     bool withBackup, MessageBoxes& messages,
-                                    FileSystemCalls& files) {
-    const std::string backupPath = BackupPath(documentPath);
+                                    FileSystemCalls& files,
+                                    const std::optional<FileIdentity>& scannedVersion) {
     try {
-        const std::string target = ResolveTarget(documentPath);
-        struct stat status {};
-        if (files.Status(target, status) != 0) ThrowLastError(target);
-        // A write-protected document stays as it is, although its folder would allow a rename.
-        if (files.CheckWritable(target) != 0) ThrowLastError(target);
-        const DocumentFormat format = DetectDocumentFormat(files, target);
-        const std::string encodedTag = EncodeForDocument(tag, format);
-
-        // A dry run first, so that a refusal leaves no trace at all.
-        const HeadRewriteResult check =
-            Rewrite(target, encodedTag, format.lineEnd, [](std::string_view) {});
-        if (check == HeadRewriteResult::TagSpansLines) {
-            messages.Show(kTagSpansLines, kNotInsertedTitle, MessageIcon::Exclamation);
-            return InsertOutcome::Refused;
-        }
-        if (check == HeadRewriteResult::NoHeadEnd) {
-            messages.Show(kNoHeadEnd, kNotInsertedTitle, MessageIcon::Exclamation);
-            return InsertOutcome::Refused;
-        }
-
-        TemporaryFile content(files, target);
-        Rewrite(target, encodedTag, format.lineEnd,
-                [&content](std::string_view bytes) { content.Write(bytes); });
-        content.Finish(status);
-        if (withBackup) {
-            TemporaryFile backup(files, backupPath);
-            ReadFileInBlocks(files, target,
-                             [&backup](std::string_view bytes) { backup.Write(bytes); });
-            backup.Finish(status);
-            backup.Commit();
-        }
-        content.Commit();
+        const InsertOutcome outcome =
+            Rewrite(documentPath, tag, withBackup, messages, files, scannedVersion);
+        if (outcome != InsertOutcome::Inserted) return outcome;
+    } catch (const FileRefusedError& refusal) {
+        const bool changed = refusal.GetReason() == FileRefusedError::Reason::Changed;
+        messages.Show(changed ? std::string(kDocumentChanged) : documentPath + kNotRegularFile,
+                      kNotInsertedTitle, MessageIcon::Exclamation);
+        return InsertOutcome::Refused;
     } catch (const std::system_error& error) {
         messages.Show(error.code().message(), kErrorTitle, MessageIcon::Exclamation);
         return InsertOutcome::Failed;
@@ -78,8 +108,8 @@ InsertOutcome InsertTagIntoDocument(const std::string& documentPath, const std::
     }
     messages.Show(kInsertedSuccessfully, kInsertCaption, MessageIcon::Information);
     if (withBackup) {
-        messages.Show(std::string(kBackedUpAs) + "\r\n" + backupPath, kInsertCaption,
-                      MessageIcon::Information);
+        messages.Show(std::string(kBackedUpAs) + "\r\n" + BackupPath(documentPath),
+                      kInsertCaption, MessageIcon::Information);
     }
     return InsertOutcome::Inserted;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
-#include "core/editor/FileSystemCalls.h"
+#include "core/text/FileIdentity.h"
+#include "core/text/FileSystemCalls.h"
 #include "platform/MessageBoxes.h"
 
 namespace tagsmith {
@@ -14,13 +16,18 @@ enum class InsertOutcome {
 };
 
 // Writes the tag (UTF-8, as cut by GetMetaTag) into the document and tells the user the outcome
-// in message boxes. The new content goes to a temporary file in the document's folder, which
-// then replaces the document by an atomic rename; with backup the previous content is first kept
-// under BackupPath(documentPath). A document reached through a symbolic link is rewritten at the
-// link's target; the document keeps its permission bits, its encoding and its line ends. On any
-// failure the document keeps its bytes and no temporary file remains.
+// in message boxes. The document is read once; the new content is built from those bytes
+// (BuildInsertedDocument's rules) and written through SafeFileWriter, which replaces the document
+// by an atomic rename; with backup the bytes read are first kept under BackupPath(documentPath).
+// Just before the renames the document must still be the file that was read (and, when
+// scannedVersion is given, the one the tag was composed from): otherwise nothing is written and
+// the user is told that another program changed it. A document reached through a symbolic link
+// is rewritten at the link's target; it keeps its permission bits, owner, encoding and line
+// ends. A write-protected document (by its permission bits, for the superuser too) is not
+// written. On any refusal or failure every file keeps its bytes and no temporary file remains.
 InsertOutcome InsertTagIntoDocument(const std::string& documentPath, const std::string& tag,
                                     bool withBackup, MessageBoxes& messages,
-                                    FileSystemCalls& files);
+                                    FileSystemCalls& files,
+                                    const std::optional<FileIdentity>& scannedVersion = {});
 
 }  // namespace tagsmith

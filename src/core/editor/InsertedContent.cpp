@@ -1,50 +1,61 @@
 #include "core/editor/InsertedContent.h"
 
-#include <filesystem>
-#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <system_error>
 
-#include "core/editor/DocumentFormat.h"
+#include "core/editor/BuildInsertedDocument.h"
 #include "core/editor/EditorTexts.h"
-#include "core/editor/HeadRewriter.h"
-#include "core/editor/ReadFileInBlocks.h"
-#include "core/text/TextLineReader.h"
+#include "core/text/ReadRegularFile.h"
+#include "core/text/SafeFileWriter.h"
+#include "core/text/SystemError.h"
+#include "core/text/WriteProtection.h"
 
 namespace tagsmith {
+
+namespace {
+
+const char* RefusalPrompt(HeadRewriteResult result) {
+    switch (result) {
+        case HeadRewriteResult::TagSpansLines:
+            return kTagSpansLines;
+        case HeadRewriteResult::NoHeadEnd:
+            return kNoHeadEnd;
+        case HeadRewriteResult::TagHoldsQuote:
+            return kTagHoldsQuote;
+        case HeadRewriteResult::Rewritten:
+            break;
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 std::optional<InsertedContent> BuildInsertedContent(const std::string& documentPath,
                                                     const std::string& tag,
                                                     MessageBoxes& messages,
                                                     FileSystemCalls& files) {
     try {
-        // A document reached through a symbolic link is rewritten at the link's target.
-        const std::string target = std::filesystem::is_symlink(documentPath)
-                                       ? std::filesystem::canonical(documentPath).string()
-                                       : documentPath;
-        struct stat status {};
-        if (files.Status(target, status) != 0) ThrowLastError(target);
-        if (files.CheckWritable(target) != 0) ThrowLastError(target);
-        const DocumentFormat format = DetectDocumentFormat(files, target);
-        const std::string encodedTag = EncodeForDocument(tag, format);
-
-        InsertedContent content;
-        ReadFileInBlocks(files, target, [&content](std::string_view bytes) {
-            content.before.append(bytes);
-        });
-        TextLineReader reader;
-        if (!reader.Open(target)) ThrowLastError(target);
-        const HeadRewriteResult result =
-            RewriteHead(reader, encodedTag, format.lineEnd,
-                        [&content](std::string_view bytes) { content.after.append(bytes); });
-        if (result == HeadRewriteResult::TagSpansLines) {
-            messages.Show(kTagSpansLines, kNotInsertedTitle, MessageIcon::Exclamation);
+        // Insertion refuses a quote in the tag before it reads the document.
+        if (BuildInsertedDocument("", tag).result == HeadRewriteResult::TagHoldsQuote) {
+            messages.Show(kTagHoldsQuote, kNotInsertedTitle, MessageIcon::Exclamation);
             return std::nullopt;
         }
-        if (result == HeadRewriteResult::NoHeadEnd) {
-            messages.Show(kNoHeadEnd, kNotInsertedTitle, MessageIcon::Exclamation);
+        const std::string target = ResolveLinkTarget(documentPath);
+        FileContent document = ReadRegularFile(files, target);
+        if (IsWriteProtected(files, target, document.status, ::geteuid())) {
+            errno = EACCES;
+            ThrowLastError(target);
+        }
+        InsertedDocument inserted = BuildInsertedDocument(document.bytes, tag);
+        if (const char* prompt = RefusalPrompt(inserted.result)) {
+            messages.Show(prompt, kNotInsertedTitle, MessageIcon::Exclamation);
             return std::nullopt;
         }
-        return content;
+        return InsertedContent{std::move(document.bytes), std::move(inserted.content)};
+    } catch (const FileRefusedError&) {
+        messages.Show(documentPath + kNotRegularFile, kNotInsertedTitle, MessageIcon::Exclamation);
     } catch (const std::system_error& error) {
         messages.Show(error.code().message(), kErrorTitle, MessageIcon::Exclamation);
     } catch (const std::exception& error) {

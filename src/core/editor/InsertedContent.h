@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "core/editor/FileSystemCalls.h"
+#include "core/text/FileSystemCalls.h"
 #include "platform/MessageBoxes.h"
 
 namespace tagsmith {
@@ -15,9 +15,9 @@ struct InsertedContent {
 };
 
 // What InsertTagIntoDocument would write into the document (UTF-8 tag, as cut by GetMetaTag),
-// without writing anything: the same checks (readable, writable, the tag's place) with the same
-// refusal and failure boxes, then the document's bytes and the rewritten bytes. Empty when a
-// check says no.
+// without writing anything: the same checks in the same order (a quote in the tag, a regular
+// file, not write-protected, a place for the tag) with the same refusal and failure boxes, then
+// the document's bytes and BuildInsertedDocument's content. Empty when a check says no.
 std::optional<InsertedContent> BuildInsertedContent(const std::string& documentPath,
                                                     const std::string& tag,
                                                     MessageBoxes& messages,

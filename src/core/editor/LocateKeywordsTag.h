@@ -17,4 +17,13 @@ struct KeywordsTagSpan {
 // quoted name on the line (a tag that goes on over the next line).
 KeywordsTagSpan LocateKeywordsTag(std::string_view lowerCaseLine);
 
+// The same on a line as it stands, comparing ASCII letters without regard to case (no lower-case
+// copy of the line is made).
+KeywordsTagSpan LocateKeywordsTagIgnoringCase(std::string_view line);
+
+// The first position at or after from where the lower-case ASCII pattern stands in the text in
+// any letter case; npos when nowhere.
+std::size_t FindIgnoringCase(std::string_view text, std::string_view lowerPattern,
+                             std::size_t from);
+
 }  // namespace tagsmith

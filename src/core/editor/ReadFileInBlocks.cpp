@@ -25,11 +25,6 @@ private:
 
 }  // namespace
 
-void ThrowLastError(const std::string& what) {
-    const int error = errno != 0 ? errno : EIO;
-    throw std::system_error(error, std::generic_category(), what);
-}
-
 void ReadFileInBlocks(FileSystemCalls& files, const std::string& path,
                       const std::function<void(std::string_view)>& sink) {
     const int fd = files.OpenForReading(path);

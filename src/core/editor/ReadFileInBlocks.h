@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/editor/FileSystemCalls.h"
+#include "core/text/FileSystemCalls.h"
+#include "core/text/SystemError.h"
 
 namespace tagsmith {
 
@@ -12,8 +13,5 @@ namespace tagsmith {
 // system's reason when the file cannot be opened or read.
 void ReadFileInBlocks(FileSystemCalls& files, const std::string& path,
                       const std::function<void(std::string_view)>& sink);
-
-// A std::system_error for the errno of the call that has just failed.
-[[noreturn]] void ThrowLastError(const std::string& what);
 
 }  // namespace tagsmith

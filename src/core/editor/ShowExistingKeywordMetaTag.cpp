@@ -7,10 +7,15 @@
 
 namespace tagsmith {
 
-void ShowExistingKeywordMetaTag(std::string& inputFile, OutputBox& output, MessageBoxes& messages) {
-    inputFile = std::string(TrimSpaces(inputFile));
+void ShowExistingKeywordMetaTag(std::string& inputFile, OutputBox& output, MessageBoxes& messages,
+                                bool trimInputFile) {
+    if (trimInputFile) inputFile = std::string(TrimSpaces(inputFile));
     if (inputFile.empty()) {
         messages.Show(kInputFileNotSpecified, kErrorTitle, MessageIcon::Exclamation);
+        return;
+    }
+    if (PathExists(inputFile) && !FileExists(inputFile)) {
+        messages.Show(inputFile + kNotRegularFile, kErrorTitle, MessageIcon::Exclamation);
         return;
     }
     if (!FileExists(inputFile)) {

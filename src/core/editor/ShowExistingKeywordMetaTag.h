@@ -7,8 +7,11 @@
 
 namespace tagsmith {
 
-// "Show existing  keywords etc.": trims the input-file text in place, refuses an empty or missing
-// file with a message box, else replaces the output box's text by the head report of the file.
-void ShowExistingKeywordMetaTag(std::string& inputFile, OutputBox& output, MessageBoxes& messages);
+// "Show existing  keywords etc.": trims the input-file text in place (unless trimInputFile is
+// false: the command-line tool takes names as given), refuses an empty or missing file or one
+// that is no regular file with a message box, else replaces the output box's text by the head
+// report of the file.
+void ShowExistingKeywordMetaTag(std::string& inputFile, OutputBox& output, MessageBoxes& messages,
+                                bool trimInputFile = true);
 
 }  // namespace tagsmith

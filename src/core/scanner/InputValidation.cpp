@@ -32,6 +32,12 @@ bool IsDocumentExtension(const std::string& extension) {
 }
 
 bool ValidateInputFile(const std::string& fileName, const ScanEnvironment& environment) {
+    // A folder, a FIFO or a device is never opened (reading a FIFO would wait for a writer).
+    if (PathExists(fileName) && !FileExists(fileName)) {
+        Refuse(environment, fileName + kNotRegularFilePrompt, kInvalidInputTitle,
+               MessageIcon::Exclamation);
+        return false;
+    }
     const std::string extension = FileExtension(fileName, true);
     if (extension.empty()) {
         Refuse(environment, kInvalidInputPrompt, kInvalidInputTitle, MessageIcon::Exclamation);

@@ -107,6 +107,8 @@ ScanOutcome ScanDocument(const std::string& fileName, const FileTextClass& fileC
     }
     state.File = nullptr;
     reader.Close();
+    // The last line scanned can be as long as the document: it is not kept beyond the scan.
+    std::string().swap(state.CurrentLine);
     return outcome;
 }
 
@@ -132,7 +134,9 @@ void FinishTable(ScanSession& session, const ScanEnvironment& environment) {
 // command ends here: a refusal (shown), a stop (stop text shown) or a read failure (silent).
 bool ScanInputFile(ScanSession& session, const ScanEnvironment& environment) {
     GeneratorSettings& settings = environment.settings;
-    settings.txbInputFile = std::string(TrimSpaces(settings.txbInputFile));
+    if (environment.trimInputFile) {
+        settings.txbInputFile = std::string(TrimSpaces(settings.txbInputFile));
+    }
     const std::string fileName = settings.txbInputFile;
     if (fileName.empty()) {
         environment.messages.Show(environment.texts.GetText(7), environment.texts.GetText(8),

@@ -31,6 +31,8 @@ struct ScanEnvironment {
     ScanView& view;
     PendingEvents& events;
     bool startupComplete = true;
+    // The window trims its input box; the command-line tool takes a name byte for byte.
+    bool trimInputFile = true;
 };
 
 inline constexpr const char* kProgressText = "Now processing ...";

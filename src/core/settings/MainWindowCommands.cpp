@@ -1,6 +1,7 @@
 // The commands of the main window (the buttons' click handlers) of MainWindowLogic.
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <system_error>
 
 #include "core/editor/GetMetaTag.h"
@@ -113,7 +114,19 @@ void MainWindowLogic::End() {
     // A scan in progress ends at its next word; the state is saved now.
     m_stopRequested = true;
     m_session.State.StopRequested = true;
-    m_stateFile.SaveState(m_settings, m_services.messages);
+    m_stateFile.SaveState(m_settings, m_services.messages, m_files);
+    m_view.EndProgram();
+}
+
+void MainWindowLogic::Terminate(std::ostream& err) {
+    if (m_ending) return;
+    m_ending = true;
+    m_stopRequested = true;
+    m_session.State.StopRequested = true;
+    // Nobody may be there to answer a box: the reason goes to the error stream, and the program
+    // ends whatever the outcome.
+    const std::string failure = m_stateFile.Save(m_settings, m_files);
+    if (!failure.empty()) err << "tagsmith: " << kSaveStateTitle << ": " << failure << std::endl;
     m_view.EndProgram();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
-#include "core/editor/FileSystemCalls.h"
+#include "core/text/FileSystemCalls.h"
 #include "core/engine/CommonWordLists.h"
 #include "core/engine/IgnoreList.h"
 #include "core/scanner/ScanPipeline.h"
@@ -54,6 +55,9 @@ public:
     void OnLostFocus(Control box) override;
     void OnKeyF1(Control focused) override;
     void OnClose() override;
+    // The end asked for by a signal or by the session's end: saves the state without any dialog
+    // (a failure is written to err) and ends the program.
+    void Terminate(std::ostream& err);
 
     // ScanView: what a scan does to the window.
     void SetWordCountLabel(const std::string& text) override;

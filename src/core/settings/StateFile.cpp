@@ -1,14 +1,16 @@
 #include "core/settings/StateFile.h"
 
 #include <cctype>
+#include <cerrno>
+#include <system_error>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-#include "core/settings/SafeFileWrite.h"
 #include "core/settings/SettingFields.h"
 #include "core/settings/StateFileFormat.h"
 #include "core/text/FileUtilities.h"
+#include "core/text/SafeFileWriter.h"
 
 namespace tagsmith {
 
@@ -66,12 +68,30 @@ void StateFile::SetStatePath(const ProgramText& texts) {
     }
 }
 
-void StateFile::SaveState(const GeneratorSettings& settings, MessageBoxes& messages) const {
-    const std::string failure =
-        m_path.empty() ? m_pathError : ReplaceFileContent(m_path, FormatStateFile(settings));
-    if (failure.empty() && !m_path.empty()) return;
-    messages.Show("Error when attempting to save the state: " + failure, "Save state",
-                  MessageIcon::Exclamation, MessageButtons::Ok);
+std::string StateFile::Save(const GeneratorSettings& settings, FileSystemCalls& files) const {
+    std::string failure = m_pathError;
+    if (!m_path.empty()) {
+        try {
+            SafeFileWriter writer(files, m_path, {.newFileMode = 0600, .like = nullptr, .expected = std::nullopt});
+            writer.Write(FormatStateFile(settings));
+            writer.Commit();
+            return {};
+        } catch (const std::system_error& error) {
+            failure = error.code().message();
+        } catch (const std::exception& error) {
+            failure = error.what();
+        }
+    } else if (failure.empty()) {
+        failure = std::generic_category().message(ENOENT);
+    }
+    return kSaveStateError + failure;
+}
+
+void StateFile::SaveState(const GeneratorSettings& settings, MessageBoxes& messages,
+                          FileSystemCalls& files) const {
+    const std::string failure = Save(settings, files);
+    if (failure.empty()) return;
+    messages.Show(failure, kSaveStateTitle, MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 bool StateFile::RestoreState(SettingsController& controller) const {

@@ -52,6 +52,12 @@ bool FileExists(const std::string& path) {
     return fs::is_regular_file(path, error);
 }
 
+bool PathExists(const std::string& path) {
+    if (path.empty()) return false;
+    std::error_code error;
+    return fs::exists(path, error);
+}
+
 bool FolderExists(const std::string& path) {
     if (path.empty()) return false;
     std::error_code error;

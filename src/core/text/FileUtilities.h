@@ -7,6 +7,8 @@ namespace tagsmith {
 
 // True if a regular file (or a link to one) exists at the path; false for an empty path.
 bool FileExists(const std::string& path);
+// True if anything exists at the path (a link is followed): a file, a folder, a FIFO, a device.
+bool PathExists(const std::string& path);
 // True if the path names an existing folder; false on any failure.
 bool FolderExists(const std::string& path);
 // The per-user application-data folder: $XDG_CONFIG_HOME, else $HOME/.config, else the home

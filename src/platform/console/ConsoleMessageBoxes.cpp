@@ -2,7 +2,8 @@
 
 namespace tagsmith {
 
-std::string ConsoleMessageBoxes::FormatLine(const std::string& prompt, const std::string& title) {
+std::string ConsoleMessageBoxes::FormatLine(const std::string& prompt, const std::string& title,
+                                            const std::string& file) {
     std::string flat;
     flat.reserve(prompt.size());
     for (std::size_t i = 0; i < prompt.size(); ++i) {
@@ -10,14 +11,17 @@ std::string ConsoleMessageBoxes::FormatLine(const std::string& prompt, const std
         if (c == '\r' && i + 1 < prompt.size() && prompt[i + 1] == '\n') continue;  // CR LF: one
         flat += (c == '\r' || c == '\n') ? ' ' : c;
     }
+    std::string line = "tagsmith: ";
+    if (!file.empty()) line += file + ": ";
     // A box without a title (the fatal program-text failure) has no title part either.
-    return title.empty() ? "tagsmith: " + flat : "tagsmith: " + title + ": " + flat;
+    if (!title.empty()) line += title + ": ";
+    return line + flat;
 }
 
 MessageResult ConsoleMessageBoxes::Show(const std::string& prompt, const std::string& title,
                                         MessageIcon /*icon*/, MessageButtons buttons) {
     ++m_shown;
-    m_stream << FormatLine(prompt, title) << '\n';
+    m_stream << FormatLine(prompt, title, m_file) << '\n';
     m_stream.flush();
     switch (buttons) {
         case MessageButtons::YesNo:

@@ -71,7 +71,8 @@ TEST(ShowExistingKeywordMetaTagTest, TrimsTheInputRefusesMissingFilesOrFillsTheB
     const auto page = folder.WriteFile("page.htm", "<title>T</title>\r\n");
     const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
         {"   ", "Input file not specified.", "Error"},
-        {folder.Path().string(), "Input file not found.", "File not found"},
+        {(folder.Path() / "gone.htm").string(), "Input file not found.", "File not found"},
+        {folder.Path().string(), folder.Path().string() + " is not a regular file.", "Error"},
         {"  " + page.string() + " ", "", ""},  // no box: the report replaces the box text
     };
     for (const auto& [typed, prompt, title] : cases) {

@@ -142,8 +142,8 @@ public:
     Faults faults;
     std::string document;
 
-    int CreateUnique(std::string& nameTemplate) override {
-        return faults.create ? Fail(faults.create) : FileSystemCalls::CreateUnique(nameTemplate);
+    int CreateExclusive(const std::string& path) override {
+        return faults.create ? Fail(faults.create) : FileSystemCalls::CreateExclusive(path);
     }
     int OpenForReading(const std::string& path) override {
         return faults.open ? Fail(faults.open) : FileSystemCalls::OpenForReading(path);
@@ -188,11 +188,12 @@ TEST(InsertTagIntoDocumentTest, ARefusalOrAFaultLeavesEveryFileAsItWas) {
         bool backupTakesTheDocument = false;  // the fault came after the backup was kept
         const char* refusal = nullptr;
         const char* page = nullptr;  // the document instead of the one above
+        bool modeBindsRoot = false;  // the permission bits protect from the superuser too
     };
     const std::vector<Case> cases = {
         {false, EACCES, {.create = EACCES}, ".", 0555},
         {true, EACCES, {.open = EACCES}, "index.html", 0200},
-        {false, EACCES, {.writable = EACCES}, "index.html", 0444},
+        {false, EACCES, {}, "index.html", 0444, false, nullptr, nullptr, true},
         {true, EISDIR, {}, "index.bak.html"},
         {false, ENOSPC, {.diskSpace = 20}},
         {true, ENOSPC, {.diskSpace = room}},  // room for the new content, not for the backup
@@ -214,11 +215,12 @@ TEST(InsertTagIntoDocumentTest, ARefusalOrAFaultLeavesEveryFileAsItWas) {
         const auto backup = folder.WriteFile("index.bak.html", kOlderBackup);
         FaultyFileSystemCalls files;
         files.document = path.string();
-        if (c.protect == nullptr || root) files.faults = c.faults;
+        const bool byMode = c.protect != nullptr && c.mode != 0 && (!root || c.modeBindsRoot);
+        if (!byMode) files.faults = c.faults;
         if (c.protect != nullptr && c.mode == 0) {
             fs::remove(folder.Path() / c.protect);
             fs::create_directory(folder.Path() / c.protect);
-        } else if (c.protect != nullptr && !root) {
+        } else if (byMode) {
             fs::permissions(folder.Path() / c.protect, fs::perms(c.mode));
         }
         const Names namesBefore = FolderNames(folder.Path());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "LogicFixture.h"
 
@@ -99,22 +100,49 @@ TEST_F(StartupAndStateTest, AnUnreadableFileOrAGoneDocumentIsDroppedSilently) {
     }
 }
 
-TEST_F(StartupAndStateTest, AFailedSaveReportsWhyAndLeavesThePreviousFileWhole) {
-    const std::string previous = FormatStateFile(GeneratorSettings{});
-    WriteState(previous);
+TEST_F(StartupAndStateTest, AFailedSaveIsABoxOnQuitAndALineOnStderrWhenEndedBySignal) {
+    for (const bool bySignal : {false, true}) {
+        SCOPED_TRACE(bySignal);
+        Started();
+        // A folder holds the state file's name: the new state cannot take it.
+        std::filesystem::remove_all(StatePath());
+        std::filesystem::create_directory(StatePath());
+        Act(Control::txbBeginMetaTagWith, "new");
+        std::ostringstream err;
+        if (bySignal) {
+            Logic().Terminate(err);
+        } else {
+            Act(Control::cmdQuit);
+        }
+        EXPECT_EQ(view.endCalls, 1);  // the program ends either way
+        const std::string why =
+            "Error when attempting to save the state: Is a directory";
+        if (bySignal) {
+            EXPECT_TRUE(messages.shown.empty());  // nobody may be there to answer a box
+            EXPECT_EQ(err.str(), "tagsmith: Save state: " + why + "\n");
+        } else {
+            ASSERT_EQ(messages.shown.size(), 1u);
+            EXPECT_EQ(messages.shown[0].title, "Save state");
+            EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+            EXPECT_EQ(messages.shown[0].prompt, why);
+            EXPECT_EQ(err.str(), "");
+        }
+        EXPECT_TRUE(std::filesystem::is_empty(StatePath()));
+        std::filesystem::remove(StatePath());
+        messages.shown.clear();
+    }
+}
+
+TEST_F(StartupAndStateTest, EndedBySignalTheStateIsSavedWithoutAnyBox) {
     Started();
-    // The temporary file's name is taken by a folder: the new content cannot be written.
-    std::filesystem::create_directory(StatePath() + ".tmp");
-    Act(Control::txbBeginMetaTagWith, "new");
-    Act(Control::cmdQuit);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "Save state");
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
-    const std::string why = "Error when attempting to save the state: ";
-    EXPECT_TRUE(messages.shown[0].prompt.starts_with(why));
-    EXPECT_GT(messages.shown[0].prompt.size(), why.size());
-    EXPECT_EQ(ReadFileBytes(StatePath()), previous);
+    Act(Control::txbBeginMetaTagWith, "signalled");
+    std::ostringstream err;
+    Logic().Terminate(err);
+    Logic().Terminate(err);  // a second signal changes nothing
     EXPECT_EQ(view.endCalls, 1);
+    EXPECT_EQ(err.str(), "");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(SplitStateFileLines(ReadFileBytes(StatePath())).at(1), "\"signalled\"");
 }
 
 }  // namespace

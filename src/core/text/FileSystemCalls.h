@@ -8,18 +8,22 @@
 
 namespace tagsmith {
 
-// The file-system calls of the document editor. Each behaves as the POSIX call it wraps (a
-// result of -1 with errno set on failure); tests derive from it to make one call fail.
+// The file-system calls of the code that reads and replaces files. Each behaves as the POSIX
+// call it wraps (a result of -1 with errno set on failure); tests derive from it to make one call
+// fail or to change a file at a chosen moment.
 class FileSystemCalls {
 public:
     virtual ~FileSystemCalls() = default;
 
+    // Opens for reading without waiting: a FIFO or a device does not block the open.
     virtual int OpenForReading(const std::string& path);
     virtual ssize_t Read(int fd, char* buffer, std::size_t size);
-    // Creates a new file from a template ending in "XXXXXX" (as mkstemp), which it completes.
-    virtual int CreateUnique(std::string& nameTemplate);
+    // Creates a new file that did not exist (O_CREAT | O_EXCL), readable and writable by its
+    // owner alone, open for writing.
+    virtual int CreateExclusive(const std::string& path);
     virtual ssize_t Write(int fd, const char* data, std::size_t size);
     virtual int Status(const std::string& path, struct stat& status);
+    virtual int StatusOf(int fd, struct stat& status);
     // 0 when the calling user may write the file (as access with W_OK).
     virtual int CheckWritable(const std::string& path);
     virtual int SetMode(int fd, mode_t mode);

@@ -1,7 +1,6 @@
-#include "core/editor/FileSystemCalls.h"
+#include "core/text/FileSystemCalls.h"
 
 #include <fcntl.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,7 +8,7 @@
 namespace tagsmith {
 
 int FileSystemCalls::OpenForReading(const std::string& path) {
-    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
 }
 
 ssize_t FileSystemCalls::Read(int fd, char* buffer, std::size_t size) {
@@ -20,8 +19,12 @@ ssize_t FileSystemCalls::Read(int fd, char* buffer, std::size_t size) {
     return result;
 }
 
-int FileSystemCalls::CreateUnique(std::string& nameTemplate) {
-    return ::mkostemp(nameTemplate.data(), O_CLOEXEC);
+int FileSystemCalls::CreateExclusive(const std::string& path) {
+    int result = 0;
+    do {
+        result = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    } while (result < 0 && errno == EINTR);
+    return result;
 }
 
 ssize_t FileSystemCalls::Write(int fd, const char* data, std::size_t size) {
@@ -34,6 +37,10 @@ ssize_t FileSystemCalls::Write(int fd, const char* data, std::size_t size) {
 
 int FileSystemCalls::Status(const std::string& path, struct stat& status) {
     return ::stat(path.c_str(), &status);
+}
+
+int FileSystemCalls::StatusOf(int fd, struct stat& status) {
+    return ::fstat(fd, &status);
 }
 
 int FileSystemCalls::CheckWritable(const std::string& path) {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace tagsmith {
+
+// The temporary files being written at this moment, kept where a signal handler can reach them:
+// on SIGINT, SIGTERM or SIGHUP the command-line tool removes them before it ends. The storage is
+// fixed (no allocation) and each slot is claimed and released with lock-free atomics, so that
+// RemoveAll may run inside a signal handler. A path is remembered before its file is created and
+// forgotten only after the file was renamed or removed, so no moment leaves a file unknown.
+class PendingFileRegistry {
+public:
+    static constexpr std::size_t kSlots = 64;
+    static constexpr std::size_t kLongestPath = 4095;
+
+    // Stores the path in a free slot; -1 when the path is too long or every slot is taken (the
+    // file is then written all the same, only not removed on a signal).
+    static int Remember(const std::string& path);
+    static void Forget(int slot);
+    // Unlinks every remembered file. Async-signal-safe.
+    static void RemoveAll() noexcept;
+};
+
+}  // namespace tagsmith
