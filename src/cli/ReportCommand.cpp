@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "cli/DocumentRun.h"
 #include "cli/HtmlReport.h"
@@ -16,18 +17,22 @@ namespace {
 
 int WriteReport(const CliArguments& arguments, const std::string& pageFile, CliContext& context) {
     SwitchOffMissingCommonWords(context);
-    std::ofstream page(pageFile, std::ios::binary | std::ios::trunc);
-    if (!page) {
-        context.err << "tagsmith: " << pageFile << ": Error: " << std::strerror(errno) << '\n';
-        return 1;
-    }
+    // The page is built in memory and written at the end, so that a page inside a folder being
+    // walked is not taken for one of its documents.
+    std::ostringstream page;
     const DocumentProcessor processor(Verb::Report, context);
     HtmlReport report(page);
     int status = RunDocuments(context, arguments.files, processor, report,
                               {arguments.jobs, arguments.followLinks});
-    page.close();
-    if (!page) {
-        context.err << "tagsmith: " << pageFile << ": Error: the report could not be written\n";
+    std::ofstream file(pageFile, std::ios::binary | std::ios::trunc);
+    if (file) {
+        errno = 0;
+        file << page.str();
+        file.close();
+    }
+    if (!file) {
+        context.err << "tagsmith: " << pageFile << ": Error: "
+                    << std::strerror(errno != 0 ? errno : EIO) << '\n';
         status = 1;
     }
     return status;
