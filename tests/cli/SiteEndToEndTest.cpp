@@ -333,5 +333,16 @@ TEST(SiteEndToEndTest, ReportCountsWhatTheJsonHoldsAndFetchesNothing) {
     EXPECT_GT(occurrences("<td>Compost &amp; Soil</td>"), 0u);
 }
 
+TEST(SiteEndToEndTest, ANameThatIsNoUtf8KeepsItsBytesInTextAndGetsReplacementCharactersInJson) {
+    const SiteCopy site;
+    const std::string name = "site/caf\xE9.html";  // Latin-1 bytes
+    fs::copy_file(site.Root() / "site" / "bread.htm", site.Root() / name);
+    EXPECT_NE(site.Tool("generate site").out.find("==> " + name + " <==\n"), std::string::npos);
+    const json reports = json::parse(site.Tool("generate --format json site").out);
+    std::vector<std::string> files;
+    for (const json& report : reports) files.push_back(report["file"]);
+    EXPECT_THAT(files, testing::Contains("site/caf\xEF\xBF\xBD.html"));
+}
+
 }  // namespace
 }  // namespace tagsmith
