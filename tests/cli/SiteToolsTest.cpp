@@ -14,6 +14,7 @@
 #include "cli/HtmlReport.h"
 #include "cli/JobRunner.h"
 #include "cli/ReportParsing.h"
+#include "cli/SharedFiles.h"
 #include "cli/UnifiedDiff.h"
 #include "fakes/TestSupport.h"
 
@@ -140,6 +141,24 @@ TEST(DocumentWalkerTest, FoldersGiveTheirDocumentsInPathOrderWithoutHiddenOnesOr
     EXPECT_THAT(explicitNames.Expand({root + "/a/notes.txt", root + "/a/", "missing"}),
                 testing::ElementsAre(root + "/a/notes.txt", root + "/a/page.php",
                                      root + "/a/z.shtml", "missing"));
+}
+
+TEST(SharedFilesTest, SameFilesAndBackupNamesAreFound) {
+    const test::TemporaryFolder folder;
+    const std::string a = folder.WriteFile("a.html", "a").string();
+    const std::string b = folder.WriteFile("b.html", "b").string();
+    const std::string link = (folder.Path() / "link.html").string();
+    const std::string hard = (folder.Path() / "hard.html").string();
+    fs::create_symlink("a.html", link);
+    fs::create_hard_link(a, hard);
+    const std::string backup = folder.WriteFile("b.bak.html", "old b").string();
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        {{a, "missing.html"}, false}, {{a, link}, true},  {{hard, a}, true},
+        {{b, backup}, true},          {{a, backup}, false},
+    };
+    for (const auto& [documents, shared] : cases) {
+        EXPECT_EQ(DocumentsShareFiles(documents), shared) << documents[1];
+    }
 }
 
 TEST(ReportParsingTest, KeywordsOfATagAndHowTheyDiffer) {
