@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "core/text/FileSystemCalls.h"
 #include "core/editor/InsertTagIntoDocument.h"
 #include "core/scanner/ScanPipeline.h"
 #include "core/settings/GeneratorSettings.h"
+#include "core/text/FileSystemCalls.h"
 #include "core/text/ProgramText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/OutputBox.h"

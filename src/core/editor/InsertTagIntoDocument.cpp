@@ -72,7 +72,8 @@ InsertOutcome Rewrite(const std::string& documentPath, const std::string& tag, b
     content.Finish();
     std::optional<SafeFileWriter> backup;
     if (withBackup) {
-        backup.emplace(files, BackupPath(documentPath), SafeWriteOptions{.like = &document.status, .expected = std::nullopt});
+        backup.emplace(files, BackupPath(documentPath),
+                       SafeWriteOptions{.like = &document.status, .expected = std::nullopt});
         backup->Write(document.bytes);
         backup->Finish();
     }
@@ -87,8 +88,7 @@ InsertOutcome Rewrite(const std::string& documentPath, const std::string& tag, b
 }  // namespace
 
 InsertOutcome InsertTagIntoDocument(const std::string& documentPath, const std::string& tag,
-                                    bool withBackup, MessageBoxes& messages,
-                                    FileSystemCalls& files,
+                                    bool withBackup, MessageBoxes& messages, FileSystemCalls& files,
                                     const std::optional<FileIdentity>& scannedVersion) {
     try {
         const InsertOutcome outcome =
@@ -108,8 +108,8 @@ InsertOutcome InsertTagIntoDocument(const std::string& documentPath, const std::
     }
     messages.Show(kInsertedSuccessfully, kInsertCaption, MessageIcon::Information);
     if (withBackup) {
-        messages.Show(std::string(kBackedUpAs) + "\r\n" + BackupPath(documentPath),
-                      kInsertCaption, MessageIcon::Information);
+        messages.Show(std::string(kBackedUpAs) + "\r\n" + BackupPath(documentPath), kInsertCaption,
+                      MessageIcon::Information);
     }
     return InsertOutcome::Inserted;
 }

@@ -26,8 +26,7 @@ enum class InsertOutcome {
 // ends. A write-protected document (by its permission bits, for the superuser too) is not
 // written. On any refusal or failure every file keeps its bytes and no temporary file remains.
 InsertOutcome InsertTagIntoDocument(const std::string& documentPath, const std::string& tag,
-                                    bool withBackup, MessageBoxes& messages,
-                                    FileSystemCalls& files,
+                                    bool withBackup, MessageBoxes& messages, FileSystemCalls& files,
                                     const std::optional<FileIdentity>& scannedVersion = {});
 
 }  // namespace tagsmith

@@ -47,7 +47,8 @@ KeywordsTagSpan LocateKeywordsTagIgnoringCase(std::string_view line) {
     const std::size_t name = FindIgnoringCase(line, kQuotedKeywords, 0);
     if (name == std::string_view::npos || name == 0) return span;
     // The last "<meta " that begins before the quoted name.
-    const std::string_view before = line.substr(0, std::min(line.size(), name - 1 + kMetaStart.size()));
+    const std::string_view before =
+        line.substr(0, std::min(line.size(), name - 1 + kMetaStart.size()));
     const auto meta = std::find_end(before.begin(), before.end(), kMetaStart.begin(),
                                     kMetaStart.end(), SameIgnoringCase);
     if (meta == before.end()) return span;

@@ -4,7 +4,6 @@
 #include <ostream>
 #include <string>
 
-#include "core/text/FileSystemCalls.h"
 #include "core/engine/CommonWordLists.h"
 #include "core/engine/IgnoreList.h"
 #include "core/scanner/ScanPipeline.h"
@@ -18,6 +17,7 @@
 #include "core/settings/StateFile.h"
 #include "core/settings/StopAwarePendingEvents.h"
 #include "core/settings/ViewOutputBox.h"
+#include "core/text/FileSystemCalls.h"
 #include "core/text/ProgramText.h"
 
 namespace tagsmith {

@@ -2,10 +2,10 @@
 
 #include <cctype>
 #include <cerrno>
-#include <system_error>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 #include "core/settings/SettingFields.h"
 #include "core/settings/StateFileFormat.h"
@@ -72,7 +72,8 @@ std::string StateFile::Save(const GeneratorSettings& settings, FileSystemCalls& 
     std::string failure = m_pathError;
     if (!m_path.empty()) {
         try {
-            SafeFileWriter writer(files, m_path, {.newFileMode = 0600, .like = nullptr, .expected = std::nullopt});
+            SafeFileWriter writer(files, m_path,
+                                  {.newFileMode = 0600, .like = nullptr, .expected = std::nullopt});
             writer.Write(FormatStateFile(settings));
             writer.Commit();
             return {};

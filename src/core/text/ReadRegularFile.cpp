@@ -29,7 +29,8 @@ FileContent ReadRegularFile(FileSystemCalls& files, const std::string& path) {
     struct stat status {};
     // Looked at before the opening as well, so that nothing is opened that is not a file.
     if (files.Status(path, status) != 0) ThrowLastError(path);
-    if (!S_ISREG(status.st_mode)) throw FileRefusedError(FileRefusedError::Reason::NotRegular, path);
+    if (!S_ISREG(status.st_mode))
+        throw FileRefusedError(FileRefusedError::Reason::NotRegular, path);
     const int fd = files.OpenForReading(path);
     if (fd < 0) ThrowLastError(path);
     const Descriptor closer(files, fd);

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <set>
 #include <system_error>
 
+#include "core/editor/BuildInsertedDocument.h"
 #include "core/editor/EditorTexts.h"
 #include "core/editor/InsertTagIntoDocument.h"
 #include "fakes/FakeMessageBoxes.h"
@@ -72,6 +74,10 @@ TEST(InsertTagIntoDocumentTest, RewritesTheHeadInTheDocumentsOwnLineEndsAndEncod
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.document);
+        // The pure step gives the same bytes without a file.
+        const InsertedDocument built = BuildInsertedDocument(c.document, c.tag);
+        EXPECT_EQ(built.result, HeadRewriteResult::Rewritten);
+        EXPECT_EQ(built.content, c.expected);
         const TemporaryFolder folder;
         const auto path = folder.WriteFile("index.html", c.document);
         FakeMessageBoxes messages;
@@ -109,6 +115,58 @@ TEST(InsertTagIntoDocumentTest, KeepsTheModeAndReplacesTheBackupOnlyWhenAsked) {
         if (!withBackup) continue;
         EXPECT_EQ(fs::status(backup).permissions(), fs::perms(0640));
         EXPECT_EQ(messages.shown[1].prompt, std::string(kBackedUpAs) + "\r\n" + backup.string());
+    }
+}
+
+TEST(InsertTagIntoDocumentTest, WhatIsNoRegularFileIsRefusedWithoutBeingOpened) {
+    const TemporaryFolder folder;
+    const fs::path fifo = folder.Path() / "pipe.html";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);  // opening it to read would wait for a writer
+    fs::create_directory(folder.Path() / "folder.html");
+    for (const fs::path& path : {fifo, folder.Path() / "folder.html", fs::path("/dev/zero")}) {
+        FakeMessageBoxes messages;
+        FileSystemCalls files;
+        EXPECT_EQ(InsertTagIntoDocument(path.string(), kTag, true, messages, files),
+                  InsertOutcome::Refused);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].prompt, path.string() + " is not a regular file.");
+        EXPECT_EQ(messages.shown[0].title, "Not inserted");
+    }
+    EXPECT_EQ(FolderNames(folder.Path()), (Names{"pipe.html", "folder.html"}));
+}
+
+TEST(InsertTagIntoDocumentTest, ADoubleQuoteThatWouldEndAnAttributeValueEarlyIsRefused) {
+    const std::pair<std::string, bool> tags[] = {
+        // the tag, and whether it is refused
+        {kTag, false},
+        {"<meta name=\"keywords\" content=\"a, b\" />", false},
+        {"<meta name='keywords' content='say \"cheese\", b'>", false},
+        {"<meta content=\"x\"\r\nname=\"keywords\">", false},
+        {"<meta name=\"keywords\" content=\"say \"cheese\", b\">", true},
+        {"<meta name=\"keywords\" content=\"\"quoted\", b\">", true},
+        {"<meta name=\"keywords\" content=\"a, b\"\">", true},
+        {"<meta name=\"keywords\" content=\"a, b>", true},
+    };
+    const std::string document = "<head>\n</head>\n";
+    for (const auto& [tag, refused] : tags) {
+        SCOPED_TRACE(tag);
+        EXPECT_EQ(BuildInsertedDocument(document, tag).result,
+                  refused ? HeadRewriteResult::TagHoldsQuote : HeadRewriteResult::Rewritten);
+        const TemporaryFolder folder;
+        const auto path = folder.WriteFile("index.html", document);
+        FakeMessageBoxes messages;
+        FileSystemCalls files;
+        EXPECT_EQ(InsertTagIntoDocument(path.string(), tag, false, messages, files),
+                  refused ? InsertOutcome::Refused : InsertOutcome::Inserted);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        if (refused) {
+            EXPECT_EQ(messages.shown[0].prompt,
+                      "Meta tag not inserted because a double quote (\") in its content would "
+                      "end the content early.\r\nSuggestion: Remove the double quote from the "
+                      "words the meta tag begins with.");
+            EXPECT_EQ(ReadFileBytes(path), document);
+        }
+        EXPECT_EQ(FolderNames(folder.Path()), Names{"index.html"});
     }
 }
 

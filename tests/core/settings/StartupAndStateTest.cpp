@@ -115,8 +115,7 @@ TEST_F(StartupAndStateTest, AFailedSaveIsABoxOnQuitAndALineOnStderrWhenEndedBySi
             Act(Control::cmdQuit);
         }
         EXPECT_EQ(view.endCalls, 1);  // the program ends either way
-        const std::string why =
-            "Error when attempting to save the state: Is a directory";
+        const std::string why = "Error when attempting to save the state: Is a directory";
         if (bySignal) {
             EXPECT_TRUE(messages.shown.empty());  // nobody may be there to answer a box
             EXPECT_EQ(err.str(), "tagsmith: Save state: " + why + "\n");

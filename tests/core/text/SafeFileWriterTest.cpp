@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/text/PendingFileRegistry.h"
+#include "core/text/SafeFileWriter.h"
+#include "fakes/TestSupport.h"
+
+namespace tagsmith::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::set<std::string> FolderNames(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+TEST(SafeFileWriterTest, TheTemporaryFileIsKnownToTheSignalHandlerForExactlyAsLongAsItExists) {
+    const TemporaryFolder folder;
+    const fs::path path = folder.WriteFile("page.html", "before");
+    FileSystemCalls files;
+    {
+        SafeFileWriter writer(files, path.string());
+        writer.Write("half of it");
+        const std::string temporary = fs::path(writer.TemporaryPath()).filename().string();
+        EXPECT_TRUE(temporary.starts_with(".tagsmith-")) << temporary;
+        EXPECT_EQ(FolderNames(folder.Path()), (std::set<std::string>{"page.html", temporary}));
+        // What the handler of SIGINT, SIGTERM and SIGHUP does.
+        PendingFileRegistry::RemoveAll();
+        EXPECT_EQ(FolderNames(folder.Path()), std::set<std::string>{"page.html"});
+    }
+    EXPECT_EQ(ReadFileBytes(path), "before");
+
+    SafeFileWriter writer(files, path.string());
+    writer.Write("after");
+    writer.Commit();
+    PendingFileRegistry::RemoveAll();  // a committed file is no longer the handler's
+    EXPECT_EQ(ReadFileBytes(path), "after");
+    EXPECT_EQ(FolderNames(folder.Path()), std::set<std::string>{"page.html"});
+}
+
+TEST(SafeFileWriterTest, LinksAreFollowedToTheirTarget) {
+    const TemporaryFolder folder;
+    fs::create_directories(folder.Path() / "a" / "b");
+    folder.WriteFile("a/b/real.html", "x");
+    fs::create_symlink("b/real.html", folder.Path() / "a" / "first");
+    fs::create_symlink("a/first", folder.Path() / "second");
+    fs::create_symlink("loop", folder.Path() / "loop");
+    const std::pair<std::string, std::string> cases[] = {
+        {"second", "a/b/real.html"},
+        {"a/b/real.html", "a/b/real.html"},
+        {"none.html", "none.html"},
+    };
+    for (const auto& [given, target] : cases) {
+        EXPECT_EQ(ResolveLinkTarget((folder.Path() / given).string()),
+                  (folder.Path() / target).string());
+    }
+    EXPECT_THROW(ResolveLinkTarget((folder.Path() / "loop").string()), std::system_error);
+}
+
+}  // namespace
+}  // namespace tagsmith::test
