@@ -28,7 +28,8 @@ void AddFileArguments(CLI::App& command, CliArguments& arguments) {
 void AddFormatOption(CLI::App& command, CliArguments& arguments) {
     command
         .add_option_function<std::string>(
-            "--format", [&arguments](const std::string& format) { arguments.json = format == "json"; },
+            "--format",
+            [&arguments](const std::string& format) { arguments.json = format == "json"; },
             "text (default) or json: one JSON array of one object per document")
         ->type_name("FORMAT")
         ->check(CLI::IsMember({"text", "json"}));

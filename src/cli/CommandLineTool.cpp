@@ -1,8 +1,8 @@
 #include "cli/CommandLineTool.h"
 
-#include <CLI/CLI.hpp>
 #include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <iostream>
 #include <thread>

@@ -97,10 +97,16 @@ bool DocumentProcessor::Scan(bool generate, const std::string& file, GeneratorSe
     NoPendingEvents events;
     ScanView view;
     settings.txbInputFile = file;
-    const ScanEnvironment environment{settings, m_context.commonWords, m_context.ignoreList,
-                                      m_context.texts, messages,    output,
-                                      view,     events,
-                                      true,     false};  // names byte for byte
+    const ScanEnvironment environment{settings,
+                                      m_context.commonWords,
+                                      m_context.ignoreList,
+                                      m_context.texts,
+                                      messages,
+                                      output,
+                                      view,
+                                      events,
+                                      true,
+                                      false};  // names byte for byte
     ProcessInputFile(generate, session, environment);
     // Any message box during a command is a refusal: the window would show no report.
     return messages.ShownCount() == 0;
@@ -206,9 +212,8 @@ void DocumentProcessor::DryRun(DocumentReport& report) const {
         return;
     }
     FileSystemCalls fileSystem;
-    const std::optional<InsertedContent> content =
-        BuildInsertedContent(settings.txbInputFile, GetMetaTag(output.Text()), messages,
-                             fileSystem);
+    const std::optional<InsertedContent> content = BuildInsertedContent(
+        settings.txbInputFile, GetMetaTag(output.Text()), messages, fileSystem);
     if (!content) {
         Refuse(report, messages);
         return;

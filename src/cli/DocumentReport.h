@@ -14,7 +14,7 @@ struct Refusal {
 
 // The composed keywords meta tag, or the reason there is none.
 struct ComposedTag {
-    std::string tag;      // the first line of the report; empty when there were no words
+    std::string tag;  // the first line of the report; empty when there were no words
     int keywords = 0;
     int bytes = 0;
     std::string message;  // the no-words text when tag is empty
@@ -50,10 +50,10 @@ struct Freshness {
 
 // Everything one command made of one document. The parts a command does not produce stay empty.
 struct DocumentReport {
-    std::string file;                 // as given or as the folder walk built it
-    std::string errorLines;           // for the error stream, each line ending in "\n"
-    std::optional<Refusal> refusal;   // set: the document was refused
-    std::string outputText;           // the console text of the report (LF line ends)
+    std::string file;                // as given or as the folder walk built it
+    std::string errorLines;          // for the error stream, each line ending in "\n"
+    std::optional<Refusal> refusal;  // set: the document was refused
+    std::string outputText;          // the console text of the report (LF line ends)
     std::optional<ComposedTag> composed;
     std::optional<std::vector<ListedWord>> words;
     std::optional<ExistingTags> existing;

@@ -6,9 +6,9 @@
 #include "cli/JobRunner.h"
 #include "cli/JsonFormatter.h"
 #include "cli/OutputFailure.h"
-#include "cli/TextFormatter.h"
 #include "cli/ProgressDisplay.h"
 #include "cli/SharedFiles.h"
+#include "cli/TextFormatter.h"
 
 namespace tagsmith {
 

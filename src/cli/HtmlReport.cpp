@@ -127,12 +127,23 @@ std::string HtmlEscape(const std::string& text) {
     escaped.reserve(text.size());
     for (const char c : text) {
         switch (c) {
-            case '&': escaped += "&amp;"; break;
-            case '<': escaped += "&lt;"; break;
-            case '>': escaped += "&gt;"; break;
-            case '"': escaped += "&quot;"; break;
-            case '\'': escaped += "&#39;"; break;
-            default: escaped += c;
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            case '\'':
+                escaped += "&#39;";
+                break;
+            default:
+                escaped += c;
         }
     }
     return escaped;
@@ -200,7 +211,8 @@ void HtmlReport::WriteSummary() const {
         {"documents", "Documents", static_cast<long>(m_documents.size())},
         {"refused", "Refused", static_cast<long>(count(&Document::refused))},
         {"stale", "Stale", static_cast<long>(count(&Document::stale))},
-        {"without-tag", "Without a keywords tag", static_cast<long>(count(&Document::noKeywordsTag))},
+        {"without-tag", "Without a keywords tag",
+         static_cast<long>(count(&Document::noKeywordsTag))},
     };
     m_page << "<div class=\"summary\">\n";
     for (const auto& c : counts) {
@@ -240,8 +252,9 @@ void HtmlReport::WriteCharts() const {
     constexpr int kRowHeight = 18;
     m_page << "<h2>Top words</h2>\n<p class=\"legend\">Bar length: the word's value (the top word "
               "is 100).<span style=\"background:"
-           << kInTagColour << "\"></span>in the existing keywords tag<span style=\"background:"
-           << kNotInTagColour << "\"></span>not in it</p>\n";
+           << kInTagColour
+           << "\"></span>in the existing keywords tag<span style=\"background:" << kNotInTagColour
+           << "\"></span>not in it</p>\n";
     for (std::size_t i = 0; i < m_documents.size(); ++i) {
         const Document& d = m_documents[i];
         if (d.refused) continue;
@@ -262,8 +275,8 @@ void HtmlReport::WriteCharts() const {
             const int width = std::max(1, bar.value * kBarWidth / 100);
             m_page << "<text x=\"" << kLabelWidth - 6 << "\" y=\"" << y + 13
                    << "\" text-anchor=\"end\">" << HtmlEscape(bar.word) << "</text><rect x=\""
-                   << kLabelWidth << "\" y=\"" << y + 3 << "\" width=\"" << width
-                   << "\" height=\"" << kRowHeight - 5 << "\" fill=\""
+                   << kLabelWidth << "\" y=\"" << y + 3 << "\" width=\"" << width << "\" height=\""
+                   << kRowHeight - 5 << "\" fill=\""
                    << (bar.inExistingTag ? kInTagColour : kNotInTagColour) << "\"><title>"
                    << HtmlEscape(bar.word) << ": " << bar.value << "</title></rect><text x=\""
                    << kLabelWidth + width + 4 << "\" y=\"" << y + 13 << "\">" << bar.value

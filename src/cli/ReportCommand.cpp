@@ -31,8 +31,8 @@ int WriteReport(const CliArguments& arguments, const std::string& pageFile, CliC
         file.close();
     }
     if (!file) {
-        context.err << "tagsmith: " << pageFile << ": Error: "
-                    << std::strerror(errno != 0 ? errno : EIO) << '\n';
+        context.err << "tagsmith: " << pageFile
+                    << ": Error: " << std::strerror(errno != 0 ? errno : EIO) << '\n';
         status = 1;
     }
     return status;

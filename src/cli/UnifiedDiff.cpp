@@ -80,8 +80,8 @@ void AppendLine(std::string& out, char mark, std::string_view line) {
 
 }  // namespace
 
-std::string UnifiedDiff(std::string_view oldName, std::string_view newName,
-                        std::string_view before, std::string_view after, std::size_t context) {
+std::string UnifiedDiff(std::string_view oldName, std::string_view newName, std::string_view before,
+                        std::string_view after, std::size_t context) {
     if (before == after) return {};
     const std::vector<std::string_view> a = SplitLines(before);
     const std::vector<std::string_view> b = SplitLines(after);

@@ -13,8 +13,7 @@ namespace tagsmith {
 // "\ No newline at end of file". Equal texts give "". Lines are matched by a longest common
 // subsequence between the differing middle parts; a middle too large for that (more than about
 // sixteen million line pairs) is shown as removed whole and added whole.
-std::string UnifiedDiff(std::string_view oldName, std::string_view newName,
-                        std::string_view before, std::string_view after,
-                        std::size_t context = 3);
+std::string UnifiedDiff(std::string_view oldName, std::string_view newName, std::string_view before,
+                        std::string_view after, std::size_t context = 3);
 
 }  // namespace tagsmith

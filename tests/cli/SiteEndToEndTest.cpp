@@ -49,11 +49,11 @@ public:
     // Runs the tool in the folder holding the site, so that the paths printed are relative.
     ToolResult Tool(const std::string& arguments) const {
         const std::string command = "cd " + Quoted(Root().string()) + " && " +
-                                    Quoted((test::BinaryFolder() / "tagsmith-cli").string()) +
-                                    " " + arguments + " >out 2>err";
+                                    Quoted((test::BinaryFolder() / "tagsmith-cli").string()) + " " +
+                                    arguments + " >out 2>err";
         const int raw = std::system(command.c_str());
         ToolResult run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadFileBytes(Root() / "out"),
-                test::ReadFileBytes(Root() / "err")};
+                       test::ReadFileBytes(Root() / "err")};
         fs::remove(Root() / "out");
         fs::remove(Root() / "err");
         return run;
@@ -75,9 +75,9 @@ private:
     test::TemporaryFolder m_folder;
 };
 
-const char* const kDocuments[] = {"site/bread.htm", "site/empty.html", "site/guide/SEEDS.HTM",
-                                  "site/guide/deep/compost.php", "site/guide/herbs.html",
-                                  "site/index.html"};
+const char* const kDocuments[] = {"site/bread.htm",        "site/empty.html",
+                                  "site/guide/SEEDS.HTM",  "site/guide/deep/compost.php",
+                                  "site/guide/herbs.html", "site/index.html"};
 constexpr const char* kEmptyRefusal =
     "tagsmith: site/empty.html: Empty file: The input file is empty (0 bytes); there is nothing to "
     "scan.\n";
@@ -85,9 +85,17 @@ constexpr const char* kEmptyRefusal =
 TEST(SiteEndToEndTest, OneJobAndFourGiveTheSameBytesForEveryCommandAndFormat) {
     const SiteCopy site;
     const char* const commands[] = {
-        "generate", "list", "show", "check", "generate --format json", "list --format json",
-        "show --format json", "check --format json", "insert --dry-run",
-        "generate --follow-links --format json", "list --lower-case --min-frequency 1",
+        "generate",
+        "list",
+        "show",
+        "check",
+        "generate --format json",
+        "list --format json",
+        "show --format json",
+        "check --format json",
+        "insert --dry-run",
+        "generate --follow-links --format json",
+        "list --lower-case --min-frequency 1",
     };
     for (const char* command : commands) {
         SCOPED_TRACE(command);
@@ -157,7 +165,8 @@ TEST(SiteEndToEndTest, JsonSaysWhatTheTextSays) {
             continue;
         }
         const std::string section = text.at(report["file"]);
-        EXPECT_EQ(section, report["tag"].get<std::string>() + "\n\nNumber of keywords in meta tag: " +
+        EXPECT_EQ(section, report["tag"].get<std::string>() +
+                               "\n\nNumber of keywords in meta tag: " +
                                std::to_string(report["keywords"].get<int>()) +
                                "\nNumber of bytes in meta tag: " +
                                std::to_string(report["bytes"].get<int>()) + "\n\n");
@@ -319,7 +328,8 @@ TEST(SiteEndToEndTest, ReportCountsWhatTheJsonHoldsAndFetchesNothing) {
 
     const auto occurrences = [&](const std::string& part) {
         std::size_t n = 0;
-        for (std::size_t at = page.find(part); at != std::string::npos; at = page.find(part, at + 1))
+        for (std::size_t at = page.find(part); at != std::string::npos;
+             at = page.find(part, at + 1))
             ++n;
         return n;
     };

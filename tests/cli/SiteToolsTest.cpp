@@ -112,9 +112,9 @@ std::vector<std::string> Relative(const std::vector<std::string>& paths, const f
 
 TEST(DocumentWalkerTest, FoldersGiveTheirDocumentsInPathOrderWithoutHiddenOnesOrLinkLoops) {
     const test::TemporaryFolder tree;
-    for (const char* name : {"b.html", "a.HTM", "a/page.php", "a.b/x.html", "a/z.shtml",
-                             "a/notes.txt", "a/noext", ".hidden/secret.html", "a/.draft.html",
-                             "other/linked.html"}) {
+    for (const char* name :
+         {"b.html", "a.HTM", "a/page.php", "a.b/x.html", "a/z.shtml", "a/notes.txt", "a/noext",
+          ".hidden/secret.html", "a/.draft.html", "other/linked.html"}) {
         tree.WriteFile(name, "<title>t</title>");
     }
     fs::create_symlink("..", tree.Path() / "a" / "up");           // a loop
@@ -153,7 +153,7 @@ TEST(SharedFilesTest, SameFilesAndBackupNamesAreFound) {
     fs::create_hard_link(a, hard);
     const std::string backup = folder.WriteFile("b.bak.html", "old b").string();
     const std::pair<std::vector<std::string>, bool> cases[] = {
-        {{a, "missing.html"}, false}, {{a, link}, true},  {{hard, a}, true},
+        {{a, "missing.html"}, false}, {{a, link}, true},    {{hard, a}, true},
         {{b, backup}, true},          {{a, backup}, false},
     };
     for (const auto& [documents, shared] : cases) {
@@ -211,8 +211,9 @@ TEST(ReportParsingTest, HeadReportEntriesAndComposedTagParts) {
 
     EXPECT_EQ(HtmlEscape("<a href=\"x\">Tom's & Jerry's</a>"),
               "&lt;a href=&quot;x&quot;&gt;Tom&#39;s &amp; Jerry&#39;s&lt;/a&gt;");
-    EXPECT_EQ(DecodeCharacterReferences("a &#8212; b&amp;c &#x263A;&lt;&nbsp;&bogus; &#0; & &#1114112;"),
-              "a \u2014 b&c \u263A<\u00A0&bogus; &#0; & &#1114112;");
+    EXPECT_EQ(
+        DecodeCharacterReferences("a &#8212; b&amp;c &#x263A;&lt;&nbsp;&bogus; &#0; & &#1114112;"),
+        "a \u2014 b&c \u263A<\u00A0&bogus; &#0; & &#1114112;");
 }
 
 }  // namespace

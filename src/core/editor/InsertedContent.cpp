@@ -33,8 +33,7 @@ const char* RefusalPrompt(HeadRewriteResult result) {
 }  // namespace
 
 std::optional<InsertedContent> BuildInsertedContent(const std::string& documentPath,
-                                                    const std::string& tag,
-                                                    MessageBoxes& messages,
+                                                    const std::string& tag, MessageBoxes& messages,
                                                     FileSystemCalls& files) {
     try {
         // Insertion refuses a quote in the tag before it reads the document.

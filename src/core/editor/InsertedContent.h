@@ -19,8 +19,7 @@ struct InsertedContent {
 // file, not write-protected, a place for the tag) with the same refusal and failure boxes, then
 // the document's bytes and BuildInsertedDocument's content. Empty when a check says no.
 std::optional<InsertedContent> BuildInsertedContent(const std::string& documentPath,
-                                                    const std::string& tag,
-                                                    MessageBoxes& messages,
+                                                    const std::string& tag, MessageBoxes& messages,
                                                     FileSystemCalls& files);
 
 }  // namespace tagsmith
