@@ -5,11 +5,34 @@
 namespace tagsmith {
 
 void AddFileArguments(CLI::App& command, CliArguments& arguments) {
-    command.add_option("FILE", arguments.files, "HTML or PHP documents")->required()->type_name("");
+    command
+        .add_option("FILE", arguments.files,
+                    "HTML or PHP documents, or folders: every document below a folder whose "
+                    "extension contains \"htm\" or is \"php\", in path order, hidden names and "
+                    "links to folders passed over")
+        ->required()
+        ->type_name("");
+    command
+        .add_option("--jobs", arguments.jobs,
+                    "Documents processed at once (default: the number of processors)")
+        ->type_name("N")
+        ->check(CLI::Range(1u, 1024u));
+    command.add_flag("--follow-links", arguments.followLinks,
+                     "Walk symbolic links to folders too (links back into the walk are skipped)");
     command
         .add_option("--data-dir", arguments.dataFolder,
                     "Folder of zpm.dat and cmwds_*.txt (default: the program's data folder)")
         ->type_name("DIR");
+}
+
+void AddFormatOption(CLI::App& command, CliArguments& arguments) {
+    command
+        .add_option_function<std::string>(
+            "--format",
+            [&arguments](const std::string& format) { arguments.json = format == "json"; },
+            "text (default) or json: one JSON array of one object per document")
+        ->type_name("FORMAT")
+        ->check(CLI::IsMember({"text", "json"}));
 }
 
 }  // namespace tagsmith

@@ -18,6 +18,9 @@ struct CliArguments {
     SettingsOptions settings;
     std::vector<std::string> files;
     std::string dataFolder;
+    unsigned jobs = 1;         // set to the number of processors before the parse
+    bool followLinks = false;  // walk symbolic links to folders
+    bool json = false;         // --format json
 };
 
 // One subcommand of tagsmith-cli: its definition and what it runs once the options are parsed,
@@ -28,6 +31,10 @@ struct CliCommand {
 };
 
 // Adds FILE... (one or more, required) and --data-dir DIR to a subcommand.
+// Also adds --jobs N and --follow-links.
 void AddFileArguments(CLI::App& command, CliArguments& arguments);
+
+// Adds --format text|json.
+void AddFormatOption(CLI::App& command, CliArguments& arguments);
 
 }  // namespace tagsmith

@@ -22,6 +22,7 @@ struct CliContext {
     std::filesystem::path dataFolder;
     std::ostream& out;  // the reports
     std::ostream& err;  // refusals and notices
+    bool errIsTerminal = false;  // the progress line may be shown
 };
 
 }  // namespace tagsmith

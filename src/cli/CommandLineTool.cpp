@@ -1,13 +1,19 @@
 #include "cli/CommandLineTool.h"
 
-#include <CLI/CLI.hpp>
-#include <iostream>
+#include <unistd.h>
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <iostream>
+#include <thread>
+
+#include "cli/CheckCommand.h"
 #include "cli/CliCommand.h"
 #include "cli/InsertCommand.h"
 #include "cli/InterruptCleanup.h"
 #include "cli/OutputFailure.h"
 #include "cli/ProgramData.h"
+#include "cli/ReportCommand.h"
 #include "cli/ScanCommand.h"
 #include "cli/SettingsOptions.h"
 #include "cli/ShowCommand.h"
@@ -30,11 +36,14 @@ int RunCommandLineTool(const std::vector<std::string>& arguments, std::ostream& 
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("tagsmith-cli ") + TAGSMITH_VERSION);
     CliArguments parsed;
+    parsed.jobs = std::max(1u, std::thread::hardware_concurrency());
     std::vector<CliCommand> commands;
     commands.push_back(AddScanCommand(app, true, parsed));
     commands.push_back(AddScanCommand(app, false, parsed));
     commands.push_back(AddShowCommand(app, parsed));
     commands.push_back(AddInsertCommand(app, parsed));
+    commands.push_back(AddCheckCommand(app, parsed));
+    commands.push_back(AddReportCommand(app, parsed));
 
     std::vector<std::string> argvStrings;
     argvStrings.reserve(arguments.size() + 1);
@@ -58,6 +67,7 @@ int RunCommandLineTool(const std::vector<std::string>& arguments, std::ostream& 
     for (const CliCommand& command : commands) {
         if (!command.command->parsed()) continue;
         CliContext context(out, err);
+        context.errIsTerminal = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
         ApplySettingsOptions(parsed.settings, context);
         if (!LoadProgramData(context, parsed.dataFolder)) return kFailure;
         return command.run(context);

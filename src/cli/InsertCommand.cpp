@@ -2,54 +2,18 @@
 
 #include <CLI/CLI.hpp>
 #include <memory>
-#include <optional>
 
-#include "cli/FileReports.h"
+#include "cli/DocumentRun.h"
 #include "cli/ProgramData.h"
-#include "cli/ScanCommand.h"
-#include "core/editor/BackupPath.h"
-#include "core/editor/InsertMetaTagIntoFile.h"
-#include "core/pipeline/ScanPipeline.h"
-#include "platform/console/ConsoleMessageBoxes.h"
-#include "platform/console/StringOutputBox.h"
 
 namespace tagsmith {
 
 namespace {
 
-// Keeps the boxes of the insertion until its outcome tells where they belong.
-class HeldMessageBoxes : public MessageBoxes {
-public:
-    MessageResult Show(const std::string& prompt, const std::string& title, MessageIcon /*icon*/,
-                       MessageButtons /*buttons*/) override {
-        m_boxes.push_back({prompt, title});
-        return MessageResult::Ok;
-    }
-
-    // The prompts, one after the other (CR LF between them).
-    std::string Prompts() const {
-        std::string text;
-        for (const Box& box : m_boxes) text += (text.empty() ? "" : "\r\n") + box.prompt;
-        return text;
-    }
-
-    void WriteAsRefusals(std::ostream& err, const std::string& file) const {
-        for (const Box& box : m_boxes) {
-            err << ConsoleMessageBoxes::FormatLine(box.prompt, box.title, file) << '\n';
-        }
-    }
-
-private:
-    struct Box {
-        std::string prompt;
-        std::string title;
-    };
-    std::vector<Box> m_boxes;
-};
-
 struct BackupFlags {
     bool with = false;
     bool without = false;
+    bool dryRun = false;
 };
 
 }  // namespace
@@ -70,34 +34,18 @@ CliCommand AddInsertCommand(CLI::App& app, CliArguments& arguments) {
         ->add_flag("--no-backup", backup->without,
                    "Replace the document without a backup (default)")
         ->excludes(withBackup);
+    command->add_flag("--dry-run", backup->dryRun,
+                      "Write nothing; print what insert would change as a unified diff");
     return {command, [backup, &arguments](CliContext& context) {
-                return RunInsertCommand(arguments.files, backup->with, context);
+                return RunInsertCommand(arguments, backup->with, backup->dryRun, context);
             }};
 }
 
-int RunInsertCommand(const std::vector<std::string>& files, bool withBackup, CliContext& context) {
+int RunInsertCommand(const CliArguments& arguments, bool withBackup, bool dryRun,
+                     CliContext& context) {
     SwitchOffMissingCommonWords(context);
-    return ReportEachFile(context, files, [&](const std::string& file) {
-        ScanSession session;
-        StringOutputBox output;
-        FileSystemCalls fileSystem;
-        // The version the scan is about to read: the tag composed from it goes into it alone.
-        std::optional<FileIdentity> scanned;
-        struct stat status {};
-        if (fileSystem.Status(file, status) == 0) scanned = FileIdentity::Of(status);
-        if (!ScanFileOnConsole(true, file, context, session, output)) return FileOutcome{true, {}};
-
-        context.settings.optInsertionWithBackup = withBackup || AlwaysBackedUp(file);
-        HeldMessageBoxes messages;
-        const InsertOutcome outcome =
-            InsertMetaTagIntoFile({context.settings, session, context.texts, output, messages,
-                                   fileSystem, false, scanned});
-        if (outcome != InsertOutcome::Inserted) {
-            messages.WriteAsRefusals(context.err, file);
-            return FileOutcome{true, {}};
-        }
-        return FileOutcome{false, messages.Prompts()};
-    });
+    return RunCommandOnDocuments(dryRun ? Verb::DryRun : Verb::Insert, arguments, context,
+                                 withBackup);
 }
 
 }  // namespace tagsmith

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
 
@@ -13,6 +10,6 @@ CliCommand AddShowCommand(CLI::App& app, CliArguments& arguments);
 
 // "show": the report of the existing head tags of each file, as "Show existing  keywords etc."
 // writes it into the output box. Returns the exit status.
-int RunShowCommand(const std::vector<std::string>& files, CliContext& context);
+int RunShowCommand(const CliArguments& arguments, CliContext& context);
 
 }  // namespace tagsmith

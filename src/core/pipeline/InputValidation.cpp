@@ -8,10 +8,6 @@
 namespace tagsmith {
 namespace {
 
-bool IsDocumentExtension(const std::string& extension) {
-    return extension.find("htm") != std::string::npos || extension == "php";
-}
-
 // Shows the refusal, or during start-up clears the input file box instead.
 void Refuse(const ScanEnvironment& environment, const std::string& prompt, const std::string& title,
             MessageIcon icon) {
@@ -30,6 +26,10 @@ void MoveToFolderOf(const std::string& fileName) {
 }
 
 }  // namespace
+
+bool IsDocumentExtension(const std::string& extension) {
+    return extension.find("htm") != std::string::npos || extension == "php";
+}
 
 bool ValidateInputFile(const std::string& fileName, const ScanEnvironment& environment) {
     // A folder, a FIFO or a device is never opened (reading a FIFO would wait for a writer).

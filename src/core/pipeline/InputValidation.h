@@ -12,6 +12,10 @@ inline constexpr const char* kInvalidInputTitle = "Invalid input";
 // Follows the name of something that exists but is no regular file.
 inline constexpr const char* kNotRegularFilePrompt = " is not a regular file.";
 
+// True when an extension (lower case, without the full stop) is that of a document the scanner
+// takes: one that contains "htm", or "php".
+bool IsDocumentExtension(const std::string& extension);
+
 // True when the name is not something other than a regular file (a folder, a FIFO, a device),
 // has an HTML extension (one that contains "htm") or the extension "php",
 // compared in lower case, and the file exists. Otherwise shows why and returns false. While the
