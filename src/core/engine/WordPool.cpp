@@ -10,12 +10,17 @@ WordPool::Address WordPool::Add(std::string_view text) {
     if (text.size() > kBlockSize) {
         // A text longer than a block gets a block of its own; the next text starts a new one.
         address = NewBlock(text.size());
-        m_used = kBlockSize;
+        m_used = 0;
+        m_capacity = 0;
     } else {
         // (A full block takes no more, not even an empty text, whose offset would not fit.)
-        if (m_used == kBlockSize || m_used + text.size() > kBlockSize) {
-            NewBlock(kBlockSize);
+        if (m_used == kBlockSize || m_used + text.size() > m_capacity) {
+            const std::size_t size = m_blocks.empty() && text.size() <= kFirstBlockSize
+                                         ? kFirstBlockSize
+                                         : kBlockSize;
+            NewBlock(size);
             m_used = 0;
+            m_capacity = size;
         }
         address = static_cast<Address>(((m_blocks.size() - 1) << kOffsetBits) | m_used);
         m_used += text.size();
@@ -32,7 +37,8 @@ WordPool::Address WordPool::NewBlock(std::size_t size) {
 
 void WordPool::Clear() {
     m_blocks.clear();
-    m_used = kBlockSize;
+    m_used = 0;
+    m_capacity = 0;
 }
 
 }  // namespace tagsmith
