@@ -16,15 +16,7 @@ MessageResult RecordingMessageBoxes::Show(const std::string& prompt, const std::
         const std::string flat = ConsoleMessageBoxes::FormatLine(prompt, "");
         m_first = Refusal{title, flat.substr(std::string_view("tagsmith: ").size())};
     }
-    switch (buttons) {
-        case MessageButtons::YesNo:
-            return MessageResult::No;
-        case MessageButtons::YesNoCancel:
-            return MessageResult::Cancel;
-        case MessageButtons::Ok:
-            break;
-    }
-    return MessageResult::Ok;
+    return ConsoleMessageBoxes::SafeAnswer(buttons);
 }
 
 }  // namespace tagsmith

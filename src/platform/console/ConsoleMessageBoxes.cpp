@@ -14,11 +14,7 @@ std::string ConsoleMessageBoxes::FormatLine(const std::string& prompt, const std
     return line + flat;
 }
 
-MessageResult ConsoleMessageBoxes::Show(const std::string& prompt, const std::string& title,
-                                        MessageIcon /*icon*/, MessageButtons buttons) {
-    ++m_shown;
-    m_stream << FormatLine(prompt, title, m_file) << '\n';
-    m_stream.flush();
+MessageResult ConsoleMessageBoxes::SafeAnswer(MessageButtons buttons) {
     switch (buttons) {
         case MessageButtons::YesNo:
             return MessageResult::No;
@@ -28,6 +24,14 @@ MessageResult ConsoleMessageBoxes::Show(const std::string& prompt, const std::st
             break;
     }
     return MessageResult::Ok;
+}
+
+MessageResult ConsoleMessageBoxes::Show(const std::string& prompt, const std::string& title,
+                                        MessageIcon /*icon*/, MessageButtons buttons) {
+    ++m_shown;
+    m_stream << FormatLine(prompt, title, m_file) << '\n';
+    m_stream.flush();
+    return SafeAnswer(buttons);
 }
 
 }  // namespace tagsmith

@@ -21,6 +21,8 @@ public:
 
     // How many boxes were shown so far.
     int ShownCount() const { return m_shown; }
+    // The answer when nobody can be asked: No to a question, Cancel where there is one.
+    static MessageResult SafeAnswer(MessageButtons buttons);
     // The file is written as given, byte for byte.
     static std::string FormatLine(const std::string& prompt, const std::string& title,
                                   const std::string& file = {});
