@@ -166,18 +166,22 @@ TEST(InsertCommandTest, InsertsTheTagThatGenerateComposes) {
 }
 
 TEST(InsertCommandTest, RefusalsLeaveTheDocumentAndMakeNoBackup) {
-    const std::pair<std::string, std::string> cases[] = {
-        // the document and the refusal
-        {"<html><head><title>a b</title></head><body>x</body></html>\n",
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        // the document, a begin text and the refusal
+        {"<html><head><title>a b</title></head><body>x</body></html>\n", "",
          "Insert meta tag into file: The keywords meta tag has not been generated."},
-        {"<title>Apple pie apple pie</title>\n<p>x</p>\n",
+        {"<title>Apple pie apple pie</title>\n<p>x</p>\n", "",
          "Not inserted: Meta tag not inserted because the document has no </head> tag."},
+        {kPage, "say \"cheese\"",
+         "Not inserted: Meta tag not inserted because a double quote (\") in its content would "
+         "end the content early. Suggestion: Remove the double quote from the words the meta tag "
+         "begins with."},
     };
-    for (const auto& [document, refusal] : cases) {
+    for (const auto& [document, begin, refusal] : cases) {
         SCOPED_TRACE(refusal);
         const test::TemporaryFolder folder;
         const auto page = folder.WriteFile("page.html", document);
-        const ToolRun run = RunTool("insert --backup " + page.string());
+        const ToolRun run = RunTool({"insert", "--backup", "--begin", begin, page.string()});
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, "tagsmith: " + page.string() + ": " + refusal + "\n");

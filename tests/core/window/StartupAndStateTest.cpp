@@ -22,7 +22,7 @@ TEST_F(StartupAndStateTest, FirstStartShowsTheDefaultsWithTheFocusOnInputFile) {
     EXPECT_EQ(view.focus, Control::cmdInputFile);
     // The output box said so while the common words were read.
     const auto& history = view.outputHistory;
-    EXPECT_NE(std::find(history.begin(), history.end(), kReadingCommonWords), history.end());
+    EXPECT_NE(std::find(history.begin(), history.end(), "Reading common words ..."), history.end());
     EXPECT_EQ(Output(), "");
     EXPECT_TRUE(view.IsEnabled(Control::cmdListWords));
     EXPECT_TRUE(view.IsEnabled(Control::cmdInsert));
