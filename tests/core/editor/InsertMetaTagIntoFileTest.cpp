@@ -46,13 +46,17 @@ TEST(InsertMetaTagIntoFileTest, RefusesInOrderOrInsertsTheTagOfTheBoxOrAFreshOne
         std::string box = "x";
         bool scanned = true;
         bool emptyTable = false;
-        std::string prompt = {};  // of the refusal; empty: program text 7
+        std::string prompt = {};  // of the refusal
         MessageIcon icon = Exclamation;
         std::string tag = {};  // the tag inserted (with or without backup); empty: a refusal
         bool backup = false;
     };
     const std::vector<Case> cases = {
-        {.blankInput = true, .box = "  ", .scanned = false},
+        {.blankInput = true,
+         .box = "  ",
+         .scanned = false,
+         .prompt =
+             "No input file has been specified. Please choose an HTML or PHP document first."},
         {.box = "    ", .scanned = false, .prompt = nothing},
         {.missingFile = true, .scanned = false, .prompt = notGenerated, .icon = Information},
         {.emptyTable = true, .prompt = notGenerated, .icon = Information},
@@ -78,11 +82,8 @@ TEST(InsertMetaTagIntoFileTest, RefusesInOrderOrInsertsTheTagOfTheBoxOrAFreshOne
         EXPECT_EQ(bench.Click(), inserts ? InsertOutcome::Inserted : InsertOutcome::Refused);
         EXPECT_EQ(bench.settings.txbInputFile.find(' '), std::string::npos);
         ASSERT_EQ(bench.messages.shown.size(), c.backup ? 2u : 1u);
-        const std::string prompt = inserts ? "Meta tag inserted successfully into document."
-                                   : c.prompt.empty() ? bench.texts.GetText(7)
-                                                      : c.prompt;
-        EXPECT_FALSE(prompt.empty());
-        EXPECT_EQ(bench.messages.shown[0].prompt, prompt);
+        EXPECT_EQ(bench.messages.shown[0].prompt,
+                  inserts ? "Meta tag inserted successfully into document." : c.prompt);
         EXPECT_EQ(bench.messages.shown[0].title, "Insert meta tag into file");
         EXPECT_EQ(bench.messages.shown[0].icon, inserts ? Information : c.icon);
         EXPECT_EQ(
