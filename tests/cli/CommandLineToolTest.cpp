@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "cli/CliContext.h"
-#include "cli/CommandLineTool.h"
 #include "cli/FileReports.h"
 #include "cli/SettingsOptions.h"
+#include "cli/ToolRun.h"
 #include "fakes/TestSupport.h"
 #include "platform/console/ConsoleMessageBoxes.h"
 
@@ -18,23 +18,9 @@ namespace tagsmith {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs the tool in-process on the words of the line.
-ToolRun RunTool(const std::string& line) {
-    std::vector<std::string> arguments;
-    std::istringstream words(line);
-    for (std::string word; words >> word;) arguments.push_back(word);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommandLineTool(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::FolderNames;
+using test::RunTool;
+using test::ToolRun;
 
 // The list positions and check boxes, then the texts, of the settings the options chose.
 std::vector<int> Choices(const GeneratorSettings& s) {
@@ -144,14 +130,6 @@ const std::string kPage =
     "<html><head>\n<title>Apple pie recipes</title>\n<meta name=\"keywords\" content=\"old\">\n"
     "</head>\n<body><p>Apple pie, apple pie, baking recipes.</p></body></html>\n";
 
-std::set<std::string> Names(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 TEST(InsertCommandTest, InsertsTheTagThatGenerateComposes) {
     // The document's name, the options, the backup option and the backup's name (none: nullptr).
     const std::tuple<const char*, std::string, std::string, const char*> cases[] = {
@@ -183,28 +161,32 @@ TEST(InsertCommandTest, InsertsTheTagThatGenerateComposes) {
                                                  tag +
                                                  "\n</head><body><p>Apple pie, apple pie, baking "
                                                  "recipes.</p></body></html>\n");
-        EXPECT_EQ(Names(folder.Path()), names);
+        EXPECT_EQ(FolderNames(folder.Path()), names);
     }
 }
 
 TEST(InsertCommandTest, RefusalsLeaveTheDocumentAndMakeNoBackup) {
-    const std::pair<std::string, std::string> cases[] = {
-        // the document and the refusal
-        {"<html><head><title>a b</title></head><body>x</body></html>\n",
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        // the document, a begin text and the refusal
+        {"<html><head><title>a b</title></head><body>x</body></html>\n", "",
          "Insert meta tag into file: The keywords meta tag has not been generated."},
-        {"<title>Apple pie apple pie</title>\n<p>x</p>\n",
+        {"<title>Apple pie apple pie</title>\n<p>x</p>\n", "",
          "Not inserted: Meta tag not inserted because the document has no </head> tag."},
+        {kPage, "say \"cheese\"",
+         "Not inserted: Meta tag not inserted because a double quote (\") in its content would "
+         "end the content early. Suggestion: Remove the double quote from the words the meta tag "
+         "begins with."},
     };
-    for (const auto& [document, refusal] : cases) {
+    for (const auto& [document, begin, refusal] : cases) {
         SCOPED_TRACE(refusal);
         const test::TemporaryFolder folder;
         const auto page = folder.WriteFile("page.html", document);
-        const ToolRun run = RunTool("insert --backup " + page.string());
+        const ToolRun run = RunTool({"insert", "--backup", "--begin", begin, page.string()});
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, "tagsmith: " + page.string() + ": " + refusal + "\n");
         EXPECT_EQ(test::ReadFileBytes(page), document);
-        EXPECT_EQ(Names(folder.Path()), std::set<std::string>{"page.html"});
+        EXPECT_EQ(FolderNames(folder.Path()), std::set<std::string>{"page.html"});
     }
 }
 

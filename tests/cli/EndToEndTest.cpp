@@ -22,10 +22,6 @@ fs::path FixtureFolder() {
     return test::SourceFolder() / "tests" / "cli" / "fixtures";
 }
 
-std::string Quoted(const std::string& text) {
-    return "'" + ReplaceAll(text, "'", "'\\''") + "'";
-}
-
 enum class DataFolder { Program, ProgramTextOnly, Empty };
 
 struct EndToEndCase {
@@ -53,11 +49,11 @@ TEST_P(EndToEndTest, OutputErrorsAndStatusAreAsExpected) {
         arguments.insert(arguments.begin() + 1, {"--data-dir", data.Path().string()});
     }
     // Run in the fixture folder, so that the file names printed are the ones given.
-    std::string command = "cd " + Quoted(FixtureFolder().string()) + " && " +
-                          Quoted((test::BinaryFolder() / "tagsmith-cli").string());
-    for (const std::string& argument : arguments) command += " " + Quoted(argument);
-    command += " >" + Quoted((data.Path() / "out").string()) + " 2>" +
-               Quoted((data.Path() / "err").string());
+    std::string command = "cd " + test::ShellQuoted(FixtureFolder().string()) + " && " +
+                          test::ShellQuoted((test::BinaryFolder() / "tagsmith-cli").string());
+    for (const std::string& argument : arguments) command += " " + test::ShellQuoted(argument);
+    command += " >" + test::ShellQuoted((data.Path() / "out").string()) + " 2>" +
+               test::ShellQuoted((data.Path() / "err").string());
     const int raw = std::system(command.c_str());
     const std::string out = test::ReadFileBytes(data.Path() / "out");
     const std::string err = test::ReadFileBytes(data.Path() / "err");

@@ -64,16 +64,6 @@ int Wait(pid_t child) {
     return status;
 }
 
-// The names in the document's folder apart from the captured streams.
-std::set<std::string> Names(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        const std::string name = entry.path().filename().string();
-        if (name != "out.txt" && name != "err.txt") names.insert(name);
-    }
-    return names;
-}
-
 // Waits until a temporary file appears beside the document (true) or the child has ended.
 bool AwaitTemporaryFile(const fs::path& folder, pid_t child) {
     for (;;) {
@@ -170,7 +160,8 @@ TEST(InterruptionTest, ASignalRemovesTheTemporaryFileAndEndsWithTheSignalsStatus
                 EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
                 EXPECT_EQ(now, insertion.after);
             }
-            EXPECT_EQ(Names(folder.Path()), std::set<std::string>{"page.html"});
+            EXPECT_EQ(test::FolderNames(folder.Path()),
+                      (std::set<std::string>{"err.txt", "out.txt", "page.html"}));
         }
     }
     EXPECT_GT(whileWriting, 0);
@@ -217,7 +208,8 @@ TEST(InterruptionTest, AnotherProgramSavingTheDocumentMeanwhileIsNeverOverwritte
         } else {
             EXPECT_EQ(WEXITSTATUS(status), 0);
         }
-        EXPECT_EQ(Names(folder.Path()), std::set<std::string>{"page.html"});
+        EXPECT_EQ(test::FolderNames(folder.Path()),
+                  (std::set<std::string>{"err.txt", "out.txt", "page.html"}));
     }
     RecordProperty("refusals", refusals);
 }

@@ -15,7 +15,6 @@
 #include <string>
 #include <vector>
 
-#include "core/text/StringOperations.h"
 #include "fakes/TestSupport.h"
 
 namespace tagsmith {
@@ -29,10 +28,6 @@ struct ToolResult {
     std::string out;
     std::string err;
 };
-
-std::string Quoted(const std::string& text) {
-    return "'" + ReplaceAll(text, "'", "'\\''") + "'";
-}
 
 // The site copied into a temporary folder, with a link back to its parent and a link to a
 // folder inside it.
@@ -48,9 +43,10 @@ public:
 
     // Runs the tool in the folder holding the site, so that the paths printed are relative.
     ToolResult Tool(const std::string& arguments) const {
-        const std::string command = "cd " + Quoted(Root().string()) + " && " +
-                                    Quoted((test::BinaryFolder() / "tagsmith-cli").string()) + " " +
-                                    arguments + " >out 2>err";
+        const std::string command =
+            "cd " + test::ShellQuoted(Root().string()) + " && " +
+            test::ShellQuoted((test::BinaryFolder() / "tagsmith-cli").string()) + " " + arguments +
+            " >out 2>err";
         const int raw = std::system(command.c_str());
         ToolResult run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadFileBytes(Root() / "out"),
                        test::ReadFileBytes(Root() / "err")};
@@ -152,7 +148,8 @@ std::map<std::string, std::string> Sections(const std::string& out) {
 
 TEST(SiteEndToEndTest, JsonSaysWhatTheTextSays) {
     const SiteCopy site;
-    const std::string pages = "site " + Quoted((test::SourceFolder() / "data" / "sample").string());
+    const std::string pages =
+        "site " + test::ShellQuoted((test::SourceFolder() / "data" / "sample").string());
 
     // generate: the tag line and the two counts.
     auto text = Sections(site.Tool("generate " + pages).out);

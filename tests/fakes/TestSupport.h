@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 namespace tagsmith::test {
@@ -22,6 +23,10 @@ private:
 };
 
 std::string ReadFileBytes(const std::filesystem::path& path);
+// The names in a folder, hidden ones (temporary files) included.
+std::set<std::string> FolderNames(const std::filesystem::path& folder);
+// The text in single quotes for the shell.
+std::string ShellQuoted(const std::string& text);
 // The folder holding the built executables and the program data (zpm.dat, cmwds_*.txt).
 std::filesystem::path BinaryFolder();
 // The source tree (for fixtures under tests/ and the data under data/).

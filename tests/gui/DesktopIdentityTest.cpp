@@ -15,7 +15,7 @@ namespace {
 TEST(DesktopIdentityTest, NamesTheShippedDesktopEntryAndGivesWindowsTheIconAtEachSize) {
     SetDesktopIdentity();
     const std::string name = QGuiApplication::desktopFileName().toStdString();
-    EXPECT_EQ(name, kDesktopFileName);
+    EXPECT_EQ(name, "org.example.tagsmith");
     EXPECT_TRUE(std::filesystem::is_regular_file(test::SourceFolder() / "dist" / "unix" /
                                                  (name + ".desktop")))
         << name;

@@ -12,7 +12,6 @@
 #include <tuple>
 
 #include "core/window/MainWindowLogic.h"
-#include "core/window/MainWindowLogic.h"
 #include "gui/StartArguments.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBoxes.h"

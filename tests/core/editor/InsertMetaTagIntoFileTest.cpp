@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/editor/EditorTexts.h"
 #include "core/editor/InsertMetaTagIntoFile.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/TestSupport.h"
@@ -38,6 +37,8 @@ struct InsertBench {
 TEST(InsertMetaTagIntoFileTest, RefusesInOrderOrInsertsTheTagOfTheBoxOrAFreshOne) {
     const std::string fresh = "<meta name=\"keywords\" content=\"apples, pears\">";
     const std::string edited = "<META name=\"Keywords\" content=\"my, own\">";
+    const std::string nothing = "Nothing to insert.";
+    const std::string notGenerated = "The keywords meta tag has not been generated.";
     using enum MessageIcon;
     struct Case {
         bool blankInput = false;
@@ -45,19 +46,22 @@ TEST(InsertMetaTagIntoFileTest, RefusesInOrderOrInsertsTheTagOfTheBoxOrAFreshOne
         std::string box = "x";
         bool scanned = true;
         bool emptyTable = false;
-        std::string prompt;  // of the refusal; empty: program text 7
+        std::string prompt = {};  // of the refusal
         MessageIcon icon = Exclamation;
-        std::string tag;  // the tag inserted (with or without backup); empty: a refusal
+        std::string tag = {};  // the tag inserted (with or without backup); empty: a refusal
         bool backup = false;
     };
     const std::vector<Case> cases = {
-        {.blankInput = true, .box = "  ", .scanned = false},
-        {.box = "    ", .scanned = false, .prompt = kNothingToInsert},
-        {.missingFile = true, .scanned = false, .prompt = kTagNotGenerated, .icon = Information},
-        {.emptyTable = true, .prompt = kTagNotGenerated, .icon = Information},
-        {.missingFile = true, .prompt = kFileNotFound},
-        {.box = "Number of keywords in meta tag: 2 <meta name=\"keywords\"",
-         .prompt = kNothingToInsert},
+        {.blankInput = true,
+         .box = "  ",
+         .scanned = false,
+         .prompt =
+             "No input file has been specified. Please choose an HTML or PHP document first."},
+        {.box = "    ", .scanned = false, .prompt = nothing},
+        {.missingFile = true, .scanned = false, .prompt = notGenerated, .icon = Information},
+        {.emptyTable = true, .prompt = notGenerated, .icon = Information},
+        {.missingFile = true, .prompt = "File not found."},
+        {.box = "Number of keywords in meta tag: 2 <meta name=\"keywords\"", .prompt = nothing},
         {.box = "TITLE: Apples\r\n\r\nNo keywords meta tag found.", .tag = fresh},
         {.box = "<meta name=\"keywords\" content=\"typed\">", .tag = fresh},
         {.box = " " + edited + "\r\n\r\nNumber of keywords in meta tag: 2\r\nNumber of bytes: 40 ",
@@ -78,12 +82,9 @@ TEST(InsertMetaTagIntoFileTest, RefusesInOrderOrInsertsTheTagOfTheBoxOrAFreshOne
         EXPECT_EQ(bench.Click(), inserts ? InsertOutcome::Inserted : InsertOutcome::Refused);
         EXPECT_EQ(bench.settings.txbInputFile.find(' '), std::string::npos);
         ASSERT_EQ(bench.messages.shown.size(), c.backup ? 2u : 1u);
-        const std::string prompt = inserts            ? kInsertedSuccessfully
-                                   : c.prompt.empty() ? bench.texts.GetText(7)
-                                                      : c.prompt;
-        EXPECT_FALSE(prompt.empty());
-        EXPECT_EQ(bench.messages.shown[0].prompt, prompt);
-        EXPECT_EQ(bench.messages.shown[0].title, kInsertCaption);
+        EXPECT_EQ(bench.messages.shown[0].prompt,
+                  inserts ? "Meta tag inserted successfully into document." : c.prompt);
+        EXPECT_EQ(bench.messages.shown[0].title, "Insert meta tag into file");
         EXPECT_EQ(bench.messages.shown[0].icon, inserts ? Information : c.icon);
         EXPECT_EQ(
             ReadFileBytes(bench.document),

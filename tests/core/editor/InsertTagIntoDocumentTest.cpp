@@ -7,7 +7,6 @@
 #include <system_error>
 
 #include "core/editor/BuildInsertedDocument.h"
-#include "core/editor/EditorTexts.h"
 #include "core/editor/InsertTagIntoDocument.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/TestSupport.h"
@@ -21,15 +20,10 @@ using Names = std::set<std::string>;
 const std::string kTag = "<meta name=\"keywords\" content=\"alpha, beta\">";
 const std::string kOld = "<meta name=\"keywords\" content=\"old\">";
 const std::string kOlderBackup = "older backup";
-
-// The names in a folder, hidden ones (the temporary files) included.
-Names FolderNames(const fs::path& folder) {
-    Names names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
+const char* const kTagSpansLines =
+    "Meta tag not inserted because existing meta tag\r\nextends over more than one line or is "
+    "invalid.\r\nSuggestion: Delete the existing meta tag.";
+const char* const kNoHeadEnd = "Meta tag not inserted because the document has no </head> tag.";
 
 TEST(InsertTagIntoDocumentTest, RewritesTheHeadInTheDocumentsOwnLineEndsAndEncoding) {
     struct Case {
@@ -107,14 +101,15 @@ TEST(InsertTagIntoDocumentTest, KeepsTheModeAndReplacesTheBackupOnlyWhenAsked) {
         EXPECT_EQ(ReadFileBytes(backup), withBackup ? before : kOlderBackup);
         EXPECT_EQ(FolderNames(folder.Path()), (Names{"index.html", "index.bak.html"}));
         ASSERT_EQ(messages.shown.size(), withBackup ? 2u : 1u);
-        EXPECT_EQ(messages.shown[0].prompt, kInsertedSuccessfully);
+        EXPECT_EQ(messages.shown[0].prompt, "Meta tag inserted successfully into document.");
         for (const FakeMessageBoxes::Box& box : messages.shown) {
-            EXPECT_EQ(box.title, kInsertCaption);
+            EXPECT_EQ(box.title, "Insert meta tag into file");
             EXPECT_EQ(box.icon, MessageIcon::Information);
         }
         if (!withBackup) continue;
         EXPECT_EQ(fs::status(backup).permissions(), fs::perms(0640));
-        EXPECT_EQ(messages.shown[1].prompt, std::string(kBackedUpAs) + "\r\n" + backup.string());
+        EXPECT_EQ(messages.shown[1].prompt,
+                  "The original file was backed up as\r\n" + backup.string());
     }
 }
 
@@ -289,7 +284,7 @@ TEST(InsertTagIntoDocumentTest, ARefusalOrAFaultLeavesEveryFileAsItWas) {
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].prompt,
                   c.refusal ? c.refusal : std::generic_category().message(c.error));
-        EXPECT_EQ(messages.shown[0].title, c.refusal ? kNotInsertedTitle : kErrorTitle);
+        EXPECT_EQ(messages.shown[0].title, c.refusal ? "Not inserted" : "Error");
         EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
         EXPECT_EQ(FolderNames(folder.Path()), namesBefore);
         fs::permissions(folder.Path(), fs::perms::owner_all, fs::perm_options::add);

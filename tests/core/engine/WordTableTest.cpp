@@ -13,25 +13,18 @@ struct TableCase {
     std::vector<Row> expected;
 };
 
+// One row for each rule, pinning the meaning that WordTableDifferentialTest checks the indexed
+// table against the reference table for, over random sequences.
 TEST(WordTableTest, FoldsPluralsAndKeepsTheRankAndTieOrder) {
     const std::vector<TableCase> cases = {
         // A plural "s" joins the row of its singular, whichever came first; case must agree.
         {{{"cats"}, {"cat"}}, {{"cat", 2, 2}}},
-        {{{"cat"}, {"cats"}}, {{"cat", 2, 2}}},
         {{{"Cats"}, {"cat"}}, {{"Cats", 1, 1}, {"cat", 1, 1}}},
-        {{{"cat"}, {"catS"}}, {{"cat", 1, 1}, {"catS", 1, 1}}},
-        {{{"bus"}, {"busss"}}, {{"bus", 1, 1}, {"busss", 1, 1}}},
         // "xs" is the plural of "x" and the singular of "xss": the higher row takes it.
         {{{"xss", 5}, {"x", 1}, {"xs", 1}}, {{"xs", 2, 6}, {"x", 1, 1}}},
-        {{{"x", 5}, {"xss", 1}, {"xs", 1}}, {{"x", 2, 6}, {"xss", 1, 1}}},
         // A new or rising row goes behind the rows of equal value and above smaller ones.
-        {{{"a", 2}, {"b", 1}, {"c", 1}}, {{"a", 1, 2}, {"b", 1, 1}, {"c", 1, 1}}},
-        {{{"a", 1}, {"b", 1}, {"c", 3}}, {{"c", 1, 3}, {"a", 1, 1}, {"b", 1, 1}}},
-        {{{"a", 3}, {"b", 2}, {"c", 1}, {"d", 1}, {"d", 1}},
-         {{"a", 1, 3}, {"b", 1, 2}, {"d", 2, 2}, {"c", 1, 1}}},
         {{{"a", 3}, {"b", 2}, {"c", 2}, {"d", 1}, {"d", 2}},
          {{"a", 1, 3}, {"d", 2, 3}, {"b", 1, 2}, {"c", 1, 2}}},
-        {{{"a", 0}, {"b", 0}, {"a", 0}}, {{"a", 2, 0}, {"b", 1, 0}}},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         EXPECT_EQ(Rows(MakeTable(cases[i].occurrences)), cases[i].expected) << "case " << i;
@@ -41,15 +34,10 @@ TEST(WordTableTest, FoldsPluralsAndKeepsTheRankAndTieOrder) {
 TEST(WordTableTest, MergesRowsDifferingInTheFirstLetterOnly) {
     const std::vector<TableCase> cases = {
         {{{"Paris", 2}, {"paris", 1}}, {{"paris", 2, 3}}},
-        {{{"paris", 2}, {"Paris", 1}}, {{"paris", 2, 3}}},
         {{{"NASA", 2}, {"nasa", 1}}, {{"NASA", 1, 2}, {"nasa", 1, 1}}},
-        {{{"Ab", 2}, {"ab", 1}}, {{"Ab", 1, 2}, {"ab", 1, 1}}},
-        {{{"\xC9t\xE9", 2}, {"\xE9t\xE9", 1}}, {{"\xE9t\xE9", 2, 3}}},
         // The merged beta rises above delta while position 2 is still being walked.
         {{{"delta", 10}, {"beta", 6}, {"Beta", 5}, {"Omega", 3}, {"omega", 1}},
          {{"beta", 2, 11}, {"delta", 1, 10}, {"omega", 2, 4}}},
-        {{{"Apple", 5}, {"berlin", 4}, {"apple", 3}, {"Berlin", 2}},
-         {{"apple", 2, 8}, {"berlin", 2, 6}}},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         WordTable table = MakeTable(cases[i].occurrences);

@@ -61,7 +61,9 @@ TEST(FileClassifierTest, RunsTheHookAfterEveryBlockAndEndsWhenItAsksTo) {
             ClassifyFileText(path, [&calls, stopAt] { return ++calls == stopAt; });
         EXPECT_EQ(calls, stopAt == 0 ? 3 : stopAt);
         EXPECT_EQ(found.stopped, stopAt != 0);
-        if (stopAt == 0) EXPECT_EQ(found.result, FileTextClass::kCrLf);
+        if (stopAt == 0) {
+            EXPECT_EQ(found.result, FileTextClass::kCrLf);
+        }
     }
 }
 

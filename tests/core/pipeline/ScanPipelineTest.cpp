@@ -80,11 +80,13 @@ std::string Expand(const ProgramText& texts, std::string text) {
     return text;
 }
 
+const char* const kInvalid = "Invalid input file specification";
+
 const RefusalCase kRefusals[] = {
     {"", std::nullopt, "{7}", "{8}"},
-    {"index", "x", kInvalidInputPrompt, kInvalidInputTitle},
-    {"web.site/index", "x", kInvalidInputPrompt, kInvalidInputTitle},
-    {"page.", "x", kInvalidInputPrompt, kInvalidInputTitle},
+    {"index", "x", kInvalid, "Invalid input"},
+    {"web.site/index", "x", kInvalid, "Invalid input"},
+    {"page.", "x", kInvalid, "Invalid input"},
     {"page.php5", "x", "{3}", "{4}", MessageIcon::None},
     {"notes.txt", "x", "{3}", "{4}", MessageIcon::None},
     {"missing.html", std::nullopt, "{5}", "{6}"},

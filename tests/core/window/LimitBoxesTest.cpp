@@ -43,7 +43,7 @@ TEST(LimitBoxesTest, LeavingABoxStripsItToANumberAndGivesTheMessageAndDefaultOut
         if (!message.empty()) {
             EXPECT_EQ(result.icon,
                       message == tooLong ? MessageIcon::None : MessageIcon::Information);
-            EXPECT_EQ(result.title, message == tooLong ? kApplicationTitle : "Number of keywords");
+            EXPECT_EQ(result.title, message == tooLong ? "Tagsmith" : "Number of keywords");
         }
     }
 }
