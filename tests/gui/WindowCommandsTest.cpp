@@ -33,9 +33,10 @@ TEST_F(WindowCommandsTest, GenerateThenListThenStopFromTheButtons) {
     Click("cmdListWords");
     EXPECT_NE(OutputText().find("bicycle"), std::string::npos);
 
-    // A long scan: "List words" reads "Stop" and a click on it ends the scan.
+    // A long scan: "List words" reads "Stop" and a click on it ends the scan. The page is long
+    // enough that the scan still runs when the first progress is shown, also on a busy machine.
     std::string page = "<html><body>\n";
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 100000; ++i) {
         page += "<p>bicycle word" + std::to_string(i) + " spoke tyre saddle</p>\n";
     }
     Choose(Document("long.htm", page + "</body></html>\n"));
