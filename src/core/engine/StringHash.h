@@ -20,8 +20,12 @@ inline std::uint64_t HashText(std::string_view text) {
         hash ^= hash >> 29;
     }
     if (pos < text.size()) {
+        // The last bytes are gathered one by one (first byte lowest): a copy of a variable
+        // length would call the library and stall the load that follows it, for every word.
         std::uint64_t rest = 0;
-        std::memcpy(&rest, text.data() + pos, text.size() - pos);
+        for (std::size_t k = text.size(); k-- > pos;) {
+            rest = (rest << 8) | static_cast<unsigned char>(text[k]);
+        }
         hash = (hash ^ rest) * kMultiplier;
     }
     hash ^= hash >> 32;
