@@ -3,6 +3,7 @@
 namespace tagsmith {
 
 SubstringIndex::SubstringIndex() {
+    m_rootTargets.fill(kNone);
     NewState(0, kNone);
 }
 
@@ -52,6 +53,7 @@ void SubstringIndex::Extend(char32_t c) {
 }
 
 std::int32_t SubstringIndex::Target(std::int32_t state, char32_t c) const {
+    if (state == 0 && c < kRootTableSize) return m_rootTargets[c];
     for (std::int32_t e = m_states[static_cast<std::size_t>(state)].firstEdge; e != kNone;
          e = m_edges[static_cast<std::size_t>(e)].next) {
         if (m_edges[static_cast<std::size_t>(e)].c == c) {
@@ -62,12 +64,14 @@ std::int32_t SubstringIndex::Target(std::int32_t state, char32_t c) const {
 }
 
 void SubstringIndex::AddEdge(std::int32_t state, char32_t c, std::int32_t target) {
+    if (state == 0 && c < kRootTableSize) m_rootTargets[c] = target;
     State& from = m_states[static_cast<std::size_t>(state)];
     m_edges.push_back({c, target, from.firstEdge});
     from.firstEdge = static_cast<std::int32_t>(m_edges.size()) - 1;
 }
 
 void SubstringIndex::Redirect(std::int32_t state, char32_t c, std::int32_t target) {
+    if (state == 0 && c < kRootTableSize) m_rootTargets[c] = target;
     for (std::int32_t e = m_states[static_cast<std::size_t>(state)].firstEdge; e != kNone;
          e = m_edges[static_cast<std::size_t>(e)].next) {
         if (m_edges[static_cast<std::size_t>(e)].c == c) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -38,8 +39,14 @@ private:
     void Redirect(std::int32_t state, char32_t c, std::int32_t target);
     std::int32_t NewState(std::int32_t length, std::int32_t link);
 
+    static constexpr char32_t kRootTableSize = 128;
+
     std::vector<State> m_states;
     std::vector<Edge> m_edges;
+    // The first state's transitions on ASCII characters, also kept directly by character: the
+    // first state has an edge for nearly every character of the text, and almost every
+    // extension ends its walk there.
+    std::array<std::int32_t, kRootTableSize> m_rootTargets;
     std::int32_t m_last = 0;
 };
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "core/engine/FlatStringTable.h"
+
 namespace tagsmith {
 
 const std::string_view EntityTable =
@@ -17,15 +19,32 @@ const std::string_view EntityTable =
     "&ocirc;\xF4 &ograve;\xF2 &oslash;\xF8 &otilde;\xF5 &ouml;\xF6 &szlig;\xDF &thorn;\xFE "
     "&uacute;\xFA &ucirc;\xFB &ugrave;\xF9 &uuml;\xFC &yacute;\xFD &yuml;\xFF";
 
+namespace {
+
+// The whole entries of EntityTable by entity, made once: looking an entity up by hash costs
+// far less than searching the table text for it, which happens for every candidate of a line.
+FlatStringTable<char> MakeEntityLookup() {
+    FlatStringTable<char> lookup;
+    for (std::size_t start = 0; start < EntityTable.size(); ++start) {
+        // An entry starts the table or follows a separating space.
+        if (EntityTable[start] != '&' || (start > 0 && EntityTable[start - 1] != ' ')) continue;
+        const std::size_t semicolon = EntityTable.find(';', start);
+        if (semicolon == std::string_view::npos || semicolon + 1 >= EntityTable.size()) break;
+        const std::string_view entity = EntityTable.substr(start, semicolon - start + 1);
+        // The first entry of an entity wins, as in a search of the table text.
+        if (lookup.Find(entity) == nullptr) lookup.Insert(entity) = EntityTable[semicolon + 1];
+    }
+    return lookup;
+}
+
+}  // namespace
+
 char EntityReplacement(std::string_view entity) {
     if (entity.size() < 3 || entity.front() != '&' || entity.back() != ';') return '\0';
     if (entity.find(';') != entity.size() - 1) return '\0';
-    const std::size_t found = EntityTable.find(entity);
-    // Only a whole entry counts: it starts the table or follows a separating space.
-    if (found == std::string_view::npos || (found > 0 && EntityTable[found - 1] != ' ')) {
-        return '\0';
-    }
-    return EntityTable[found + entity.size()];
+    static const FlatStringTable<char> lookup = MakeEntityLookup();
+    const char* const found = lookup.Find(entity);
+    return found == nullptr ? '\0' : *found;
 }
 
 void DecodeNamedEntities(std::string& line) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/engine/FlatStringTable.h"
+#include "core/engine/StringHash.h"
 
 namespace tagsmith::test {
 namespace {
@@ -42,6 +43,27 @@ TEST(FlatStringTableTest, BehavesAsAMapThroughInsertionsAndLookUps) {
         const int* found = table.Find(word);
         ASSERT_NE(found, nullptr) << word;
         EXPECT_EQ(*found, value);
+    }
+}
+
+// The hash reads the last bytes of a word with loads that may reach before them; it must still
+// see only the word's own bytes, whatever stands around the word and whatever its length.
+TEST(StringHashTest, AWordHashesAloneWhateverStandsAroundIt) {
+    const std::string word = "abcdefghijklmnopqrstuvwxyz";
+    for (std::size_t length = 0; length <= word.size(); ++length) {
+        const std::string alone = word.substr(0, length);
+        std::string inside = "XYZ1234567" + alone + "9876543210";
+        SCOPED_TRACE(length);
+        EXPECT_EQ(HashText(std::string_view(inside).substr(10, length)), HashText(alone));
+        inside[9] = '!';
+        inside[10 + length] = '?';
+        EXPECT_EQ(HashText(std::string_view(inside).substr(10, length)), HashText(alone));
+        if (length > 0) {
+            // The last byte takes part.
+            std::string changed = alone;
+            changed.back() = '#';
+            EXPECT_NE(HashText(changed), HashText(alone));
+        }
     }
 }
 
