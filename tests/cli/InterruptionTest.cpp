@@ -44,6 +44,9 @@ pid_t Start(const std::vector<std::string>& arguments, const fs::path& folder) {
     const std::string tool = (test::BinaryFolder() / "tagsmith-cli").string();
     const std::string out = (folder / "out.txt").string();
     const std::string err = (folder / "err.txt").string();
+    // Made before the child starts, so that a signal that ends it before it opens them leaves
+    // the same files behind.
+    for (const std::string& file : {out, err}) ::close(::open(file.c_str(), O_WRONLY | O_CREAT, 0644));
     const pid_t child = ::fork();
     if (child == 0) {
         ::dup2(::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
