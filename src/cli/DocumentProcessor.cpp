@@ -86,12 +86,13 @@ DocumentReport DocumentProcessor::Process(const std::string& file) const {
     return report;
 }
 
-bool DocumentProcessor::Scan(bool generate, const std::string& file, GeneratorSettings& settings,
-                             ScanSession& session, StringOutputBox& output,
-                             RecordingMessageBoxes& messages) const {
+bool DocumentProcessor::ScanOrRefuse(bool generate, DocumentReport& report,
+                                     GeneratorSettings& settings, ScanSession& session,
+                                     StringOutputBox& output,
+                                     RecordingMessageBoxes& messages) const {
     NoPendingEvents events;
     ScanView view;
-    settings.txbInputFile = file;
+    settings.txbInputFile = report.file;
     const ScanEnvironment environment{settings,
                                       m_context.commonWords,
                                       m_context.ignoreList,
@@ -104,7 +105,9 @@ bool DocumentProcessor::Scan(bool generate, const std::string& file, GeneratorSe
                                       false};  // names byte for byte
     ProcessInputFile(generate, session, environment);
     // Any message box during a command is a refusal: the window would show no report.
-    return messages.ShownCount() == 0;
+    if (messages.ShownCount() == 0) return true;
+    Refuse(report, messages);
+    return false;
 }
 
 void DocumentProcessor::Generate(DocumentReport& report) const {
@@ -112,10 +115,7 @@ void DocumentProcessor::Generate(DocumentReport& report) const {
     ScanSession session;
     StringOutputBox output;
     RecordingMessageBoxes messages(report.file);
-    if (!Scan(true, report.file, settings, session, output, messages)) {
-        Refuse(report, messages);
-        return;
-    }
+    if (!ScanOrRefuse(true, report, settings, session, output, messages)) return;
     report.outputText = ConsoleReport(output.Text());
     report.composed = ParseComposedTag(output.Text());
 }
@@ -125,10 +125,7 @@ void DocumentProcessor::List(DocumentReport& report) const {
     ScanSession session;
     StringOutputBox output;
     RecordingMessageBoxes messages(report.file);
-    if (!Scan(false, report.file, settings, session, output, messages)) {
-        Refuse(report, messages);
-        return;
-    }
+    if (!ScanOrRefuse(false, report, settings, session, output, messages)) return;
     report.outputText = ConsoleReport(output.Text());
     report.words = ListedWords(session.Table, session.State.TotalWords);
 }
@@ -151,10 +148,7 @@ void DocumentProcessor::CheckOrSurvey(DocumentReport& report) const {
     ScanSession session;
     StringOutputBox output;
     RecordingMessageBoxes messages(report.file);
-    if (!Scan(true, report.file, settings, session, output, messages)) {
-        Refuse(report, messages);
-        return;
-    }
+    if (!ScanOrRefuse(true, report, settings, session, output, messages)) return;
     report.composed = ParseComposedTag(output.Text());
     report.existing = ParseExistingTags(ReadHeadMetaTags(settings.txbInputFile));
     report.freshness = CompareKeywords(report.existing->keywords, report.composed->tag);
@@ -175,10 +169,7 @@ void DocumentProcessor::Insert(DocumentReport& report) const {
     struct stat status {};
     if (fileSystem.Status(report.file, status) == 0) scanned = FileIdentity::Of(status);
     RecordingMessageBoxes scanMessages(report.file);
-    if (!Scan(true, report.file, settings, session, output, scanMessages)) {
-        Refuse(report, scanMessages);
-        return;
-    }
+    if (!ScanOrRefuse(true, report, settings, session, output, scanMessages)) return;
     settings.optInsertionWithBackup = m_withBackup || AlwaysBackedUp(report.file);
     RecordingMessageBoxes messages(report.file);
     const InsertOutcome outcome = InsertMetaTagIntoFile(
@@ -195,10 +186,7 @@ void DocumentProcessor::DryRun(DocumentReport& report) const {
     ScanSession session;
     StringOutputBox output;
     RecordingMessageBoxes messages(report.file);
-    if (!Scan(true, report.file, settings, session, output, messages)) {
-        Refuse(report, messages);
-        return;
-    }
+    if (!ScanOrRefuse(true, report, settings, session, output, messages)) return;
     // The checks of the insert command that can fail after a successful scan.
     if (session.Table.WordCount() == 0) {
         messages.Show(kTagNotGenerated, kInsertCaption, MessageIcon::Information,

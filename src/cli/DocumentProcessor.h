@@ -30,9 +30,10 @@ public:
 
 private:
     // Scans the document and writes the report of the command into the output box, as the
-    // window's button would; false when it was refused.
-    bool Scan(bool generate, const std::string& file, GeneratorSettings& settings,
-              ScanSession& session, StringOutputBox& output, RecordingMessageBoxes& messages) const;
+    // window's button would; false when it was refused, the refusal then written into the report.
+    bool ScanOrRefuse(bool generate, DocumentReport& report, GeneratorSettings& settings,
+                      ScanSession& session, StringOutputBox& output,
+                      RecordingMessageBoxes& messages) const;
     void Generate(DocumentReport& report) const;
     void List(DocumentReport& report) const;
     void Show(DocumentReport& report) const;
