@@ -4,7 +4,8 @@
 #   share/applications/, share/metainfo/, share/icons/hicolor/   desktop entry, AppStream, icons
 #   share/man/man1/              tagsmith.1, tagsmith-cli.1
 #   share/bash-completion/completions/tagsmith-cli
-#   share/doc/tagsmith/          licence, Debian copyright file, the word lists' notices
+#   share/doc/tagsmith/          licence, Debian copyright file and changelog, the word lists' notices
+#   share/lintian/overrides/tagsmith   the lintian tags that do not apply to this package
 # The programs find <datadir>/tagsmith from their own folder (TAGSMITH_RELATIVE_DATA_DIR).
 
 set(TAGSMITH_INSTALL_DATA ${CMAKE_INSTALL_DATADIR}/tagsmith)
@@ -18,6 +19,21 @@ install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${TAGSMITH_DIST}/copyright
     DESTINATION ${TAGSMITH_INSTALL_DOC})
 install(FILES ${CMAKE_SOURCE_DIR}/data/README.md DESTINATION ${TAGSMITH_INSTALL_DOC}
     RENAME README.word-lists.md)
+# The package's history, compressed as Debian keeps it; its first line names the version the
+# package is built as (checked here, so that the two cannot drift apart).
+file(STRINGS ${TAGSMITH_DIST}/changelog.Debian changelog_head LIMIT_COUNT 1)
+set(changelog_version "${PROJECT_VERSION}-${TAGSMITH_PACKAGE_RELEASE}")
+if(NOT changelog_head MATCHES "^tagsmith \\(${changelog_version}\\) ")
+    message(FATAL_ERROR "dist/unix/changelog.Debian does not begin with version ${changelog_version}")
+endif()
+set(changelog_gz ${CMAKE_BINARY_DIR}/changelog.Debian.gz)
+add_custom_command(OUTPUT ${changelog_gz}
+    COMMAND gzip -9nc ${TAGSMITH_DIST}/changelog.Debian > ${changelog_gz}
+    DEPENDS ${TAGSMITH_DIST}/changelog.Debian)
+add_custom_target(tagsmith_changelog ALL DEPENDS ${changelog_gz})
+install(FILES ${changelog_gz} DESTINATION ${TAGSMITH_INSTALL_DOC})
+install(FILES ${TAGSMITH_DIST}/tagsmith.lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME tagsmith)
 install(FILES ${TAGSMITH_DIST}/tagsmith-cli.bash-completion
     DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/bash-completion/completions RENAME tagsmith-cli)
 
@@ -36,7 +52,7 @@ if(TARGET tagsmith)
 endif()
 
 # Manual pages: tagsmith-cli(1) from its --help and --version, tagsmith(1) written by hand. Both
-# name the configured data folder.
+# name the data folder below the installation prefix (the package is built with prefix /usr).
 find_program(TAGSMITH_HELP2MAN help2man)
 if(TAGSMITH_HELP2MAN)
     set(manpages_default ON)

@@ -20,13 +20,15 @@ Italian, Portuguese and Spanish are left out.
 The package holds the window (tagsmith) and the command-line tool
 (tagsmith-cli), which can also insert the tag into the documents.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The package installs below the configured prefix, so that the manual pages and the programs
+# name the folders the package holds: build it with -DCMAKE_INSTALL_PREFIX=/usr.
+set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_SOURCE_GENERATOR "")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${TAGSMITH_PACKAGE_RELEASE})
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

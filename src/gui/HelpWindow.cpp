@@ -1,6 +1,7 @@
 #include "gui/HelpWindow.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 #include "core/window/HelpGuide.h"
 #include "core/window/HelpWindowLayout.h"
@@ -39,6 +40,19 @@ void HelpWindow::LayOut() {
     };
     m_guide.setGeometry(toPixels(layout.guideBox));
     m_close.setGeometry(toPixels(layout.closeButton));
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool onlyKeypad = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (key == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_close.click();
+    } else if ((key == Qt::Key_Return || key == Qt::Key_Enter) && onlyKeypad &&
+               focusWidget() == &m_close) {
+        m_close.click();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {

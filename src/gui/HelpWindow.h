@@ -22,6 +22,8 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Escape hides the window as Close does; Return or Enter presses the focused Close button.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void LayOut();

@@ -1,33 +1,62 @@
 #include "gui/StartArguments.h"
 
+#include <QCommandLineParser>
+#include <QStringList>
+
 namespace tagsmith {
+namespace {
+
+// The options QGuiApplication and QApplication take out of the command line themselves.
+constexpr const char* kQtValueOptions[] = {
+    "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+    "style",           "stylesheet",         "display",       "geometry"};
+constexpr const char* kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+QCommandLineOption Hidden(QCommandLineOption option) {
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
+}
+
+}  // namespace
 
 StartArguments ParseStartArguments(std::span<const std::string_view> arguments) {
-    StartArguments parsed;
-    bool optionsEnded = false;
-    int files = 0;
-    for (const std::string_view argument : arguments) {
-        if (!optionsEnded && argument == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && (argument == "--help" || argument == "-h")) {
-            return {StartArguments::Action::Help, {}, {}};
-        } else if (!optionsEnded && (argument == "--version" || argument == "-v")) {
-            return {StartArguments::Action::Version, {}, {}};
-        } else if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
-            parsed = {StartArguments::Action::Error,
-                      {},
-                      "unknown option '" + std::string(argument) + "'"};
-        } else if (++files > 1) {
-            parsed = {StartArguments::Action::Error, {}, "more than one FILE given"};
-        } else if (parsed.action == StartArguments::Action::Run) {
-            parsed.file = std::string(argument);
-        }
+    QCommandLineParser parser;
+    // Qt's options are written with one dash ("-platform offscreen"), as are -h and -v.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const char* name : kQtValueOptions) {
+        parser.addOption(
+            Hidden(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value"))));
     }
-    return parsed;
+    for (const char* name : kQtFlagOptions)
+        parser.addOption(Hidden(QCommandLineOption(QString::fromLatin1(name))));
+
+    QStringList list{QStringLiteral("tagsmith")};
+    for (const std::string_view argument : arguments) {
+        list.push_back(
+            QString::fromLocal8Bit(argument.data(), static_cast<qsizetype>(argument.size())));
+    }
+    const bool parsed = parser.parse(list);
+    if (parser.isSet(help)) return {StartArguments::Action::Help, {}, {}, {}, {}};
+    if (parser.isSet(version)) return {StartArguments::Action::Version, {}, {}, {}, {}};
+    if (!parsed)
+        return {StartArguments::Action::Error, {}, parser.errorText().toStdString(), {}, {}};
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return {StartArguments::Action::Error, {}, "more than one FILE given", {}, {}};
+    StartArguments result;
+    if (!files.isEmpty()) result.file = files.front().toLocal8Bit().toStdString();
+    result.platform = parser.value(QStringLiteral("platform")).toStdString();
+    result.display = parser.value(QStringLiteral("display")).toStdString();
+    return result;
 }
 
 std::string VersionText() {
-    return "tagsmith 1.0\n";
+    return std::string("tagsmith ") + TAGSMITH_VERSION + "\n";
 }
 
 std::string HelpText() {
@@ -46,8 +75,18 @@ std::string HelpText() {
            "(under $XDG_CONFIG_HOME when that is set).\n"
            "\n"
            "Exit status: 0 when the window was closed normally (or after --help and --version),\n"
-           "1 when the program's data could not be loaded, 2 for a wrong command line.\n"
+           "1 when no display could be opened or the program's data could not be loaded,\n"
+           "2 for a wrong command line.\n"
            "The command-line tool tagsmith-cli does the same work without a window.\n";
+}
+
+std::string UsageErrorText(const std::string& error) {
+    return "tagsmith: " + error + "\nUsage: tagsmith [FILE]\n" +
+           "Try 'tagsmith --help' for more information.\n";
+}
+
+std::string NoDisplayText() {
+    return "tagsmith: cannot open a display; use tagsmith-cli for the command line\n";
 }
 
 }  // namespace tagsmith

@@ -1,6 +1,7 @@
 // tagsmith: the window.
 #include <QApplication>
 #include <QSessionManager>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -11,6 +12,7 @@
 #include "core/text/FileUtilities.h"
 #include "core/window/MainWindowLogic.h"
 #include "gui/DesktopIdentity.h"
+#include "gui/DisplayAvailability.h"
 #include "gui/MainWindow.h"
 #include "gui/StartArguments.h"
 #include "gui/TerminationWatcher.h"
@@ -22,9 +24,33 @@
 
 namespace {
 
-tagsmith::StartArguments Parse(const std::vector<std::string>& arguments) {
-    const std::vector<std::string_view> views(arguments.begin() + 1, arguments.end());
-    return tagsmith::ParseStartArguments(views);
+tagsmith::StartArguments Parse(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    return tagsmith::ParseStartArguments(arguments);
+}
+
+std::string_view Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string_view() : std::string_view(value);
+}
+
+bool DisplayAvailable(const tagsmith::StartArguments& arguments) {
+    const std::string_view platform =
+        arguments.platform.empty() ? Environment("QT_QPA_PLATFORM") : arguments.platform;
+    const std::string_view x11 =
+        arguments.display.empty() ? Environment("DISPLAY") : arguments.display;
+    return tagsmith::DisplayAvailable(platform, x11, Environment("WAYLAND_DISPLAY"));
+}
+
+// While Qt starts: a display named but not reachable ends the program with the same line as no
+// display at all, instead of Qt's abort. Other messages are written as Qt would write them.
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+    if (type == QtFatalMsg) {
+        std::cerr << tagsmith::NoDisplayText() << std::flush;
+        std::_Exit(tagsmith::kExitNoDisplay);
+    }
+    std::cerr << qFormatLogMessage(type, context, message).toStdString() << '\n';
 }
 
 // A document named relative to the folder the program was started in, as the box keeps it.
@@ -37,31 +63,31 @@ std::string AbsolutePath(const std::string& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // --help and --version answer before anything needs a display.
-    const tagsmith::StartArguments early = Parse(std::vector<std::string>(argv, argv + argc));
-    if (early.action == tagsmith::StartArguments::Action::Help) {
-        std::cout << tagsmith::HelpText();
-        return 0;
+    // The command line is answered before anything needs a display.
+    const tagsmith::StartArguments arguments = Parse(argc, argv);
+    switch (arguments.action) {
+        case tagsmith::StartArguments::Action::Help:
+            std::cout << tagsmith::HelpText();
+            return 0;
+        case tagsmith::StartArguments::Action::Version:
+            std::cout << tagsmith::VersionText();
+            return 0;
+        case tagsmith::StartArguments::Action::Error:
+            std::cerr << tagsmith::UsageErrorText(arguments.error);
+            return tagsmith::kExitBadArguments;
+        case tagsmith::StartArguments::Action::Run:
+            break;
     }
-    if (early.action == tagsmith::StartArguments::Action::Version) {
-        std::cout << tagsmith::VersionText();
-        return 0;
+    if (!DisplayAvailable(arguments)) {
+        std::cerr << tagsmith::NoDisplayText();
+        return tagsmith::kExitNoDisplay;
     }
 
     // Before Qt starts any thread, so that the termination signals reach the watcher alone.
     tagsmith::TerminationWatcher::BlockSignals();
+    qInstallMessageHandler(StartupMessageHandler);
     QApplication application(argc, argv);
-    // Qt has now taken its own options (-platform, -style, ...) out of the arguments.
-    std::vector<std::string> remaining;
-    for (const QString& argument : QCoreApplication::arguments()) {
-        remaining.push_back(argument.toStdString());
-    }
-    const tagsmith::StartArguments arguments = Parse(remaining);
-    if (arguments.action == tagsmith::StartArguments::Action::Error) {
-        std::cerr << "tagsmith: " << arguments.error << "\nUsage: tagsmith [FILE]\n"
-                  << "Try 'tagsmith --help' for more information.\n";
-        return tagsmith::kExitBadArguments;
-    }
+    qInstallMessageHandler(nullptr);
 
     tagsmith::TerminationWatcher termination;
     QApplication::setApplicationName(QStringLiteral("Tagsmith"));

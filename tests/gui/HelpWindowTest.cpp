@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
+#include <utility>
 
 #include "GuiFixture.h"
 
@@ -34,6 +35,18 @@ TEST_F(HelpWindowTest, F1OnACommandButtonShowsTheGuideCloseHidesItTheTitleBarBox
     EXPECT_EQ(Window().Help(), help);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->pos(), moved);
+    // Escape, and Return or Enter on the focused Close button, hide it as Close does.
+    for (const auto& [key, onClose] :
+         {std::pair{Qt::Key_Escape, false}, std::pair{Qt::Key_Return, true},
+          std::pair{Qt::Key_Enter, true}}) {
+        Click("cmdHelp");
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+        QWidget* target = onClose ? static_cast<QWidget*>(close) : guide;
+        target->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(target, key);
+        EXPECT_FALSE(help->isVisible()) << key;
+    }
+    Click("cmdHelp");
     help->showMinimized();
     Click("cmdHelp");
     EXPECT_FALSE(help->isMinimized());

@@ -10,8 +10,10 @@
 #include <filesystem>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "core/window/MainWindowLogic.h"
+#include "gui/DisplayAvailability.h"
 #include "gui/StartArguments.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBoxes.h"
@@ -81,12 +83,14 @@ TEST(StartArgumentsTest, HelpVersionAFileOrAnError) {
         {{}, A::Run, ""},
         {{"page.htm"}, A::Run, "page.htm"},
         {{"--", "-odd.htm"}, A::Run, "-odd.htm"},
+        {{"-platform", "offscreen", "page.htm", "-reverse"}, A::Run, "page.htm"},
         {{"--help"}, A::Help, ""},
         {{"page.htm", "-h"}, A::Help, ""},
         {{"--version"}, A::Version, ""},
         {{"-v"}, A::Version, ""},
         {{"--", "--help"}, A::Run, "--help"},
         {{"--colour"}, A::Error, ""},
+        {{"page.htm", "-platform"}, A::Error, ""},
         {{"a.htm", "b.htm"}, A::Error, ""},
     };
     for (const auto& [arguments, action, file] : cases) {
@@ -97,33 +101,63 @@ TEST(StartArgumentsTest, HelpVersionAFileOrAnError) {
     }
 }
 
-// The program itself answers --help and --version on standard output, without a display.
-TEST(StartArgumentsTest, HelpAndVersionAnswerWithoutADisplay) {
-    const std::string program = std::string(std::getenv("TAGSMITH_BIN_DIR")) + "/tagsmith";
-    const auto run = [&program](const std::string& option, int& status) {
-        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY " + option;
-        std::string output;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) return output;
-        char buffer[4096];
-        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, n);
-        status = pclose(pipe);
-        return output;
+TEST(StartArgumentsTest, ADisplayIsNeededOnlyByTheXAndWaylandPlatforms) {
+    const std::tuple<std::string_view, std::string_view, std::string_view, bool> cases[] = {
+        {"", "", "", false},
+        {"", ":0", "", true},
+        {"", "", "wayland-0", true},
+        {"xcb", "", "wayland-0", false},
+        {"xcb:nograb", ":0", "", true},
+        {"wayland-egl", ":0", "", false},
+        {"wayland;xcb", ":0", "", true},
+        {";", "", "", false},
+        {"offscreen", "", "", true},
+        {"vnc:size=800x600", "", "", true},
     };
-    int status = -1;
-    const std::string headless = "-u QT_QPA_PLATFORM '" + program + "' ";
-    EXPECT_EQ(run(headless + "--version", status), "tagsmith 1.0\n");
-    EXPECT_EQ(status, 0);
-    const std::string help = run(headless + "--help", status);
-    EXPECT_EQ(status, 0);
-    for (const char* part : {"Usage: tagsmith [FILE]", "--version",
-                             "~/.config/tagsmith/tagsmith.usr", "Exit status"}) {
-        EXPECT_NE(help.find(part), std::string::npos) << part;
+    for (const auto& [platform, x11, wayland, available] : cases) {
+        EXPECT_EQ(DisplayAvailable(platform, x11, wayland), available)
+            << platform << " DISPLAY=" << x11 << " WAYLAND_DISPLAY=" << wayland;
     }
-    // A wrong option is found once the toolkit has taken its own options: on a display.
-    run("QT_QPA_PLATFORM=offscreen '" + program + "' --no-such-option 2>/dev/null", status);
-    EXPECT_EQ(WEXITSTATUS(status), kExitBadArguments);
+}
+
+// Runs a shell command; what it prints (standard output and error together) and its status.
+std::pair<std::string, int> RunCommand(const std::string& command) {
+    std::string printed;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return {"popen failed", -1};
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) printed.append(buffer, n);
+    const int status = pclose(pipe);
+    return {printed, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+// The program answers its command line on the terminal, without a display.
+TEST(StartArgumentsTest, WithoutADisplayTheProgramAnswersOnTheTerminal) {
+    const std::string bin = std::getenv("TAGSMITH_BIN_DIR");
+    const std::string headless = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
+    const std::string program = "'" + bin + "/tagsmith' ";
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {headless + program + "--help", 0, HelpText()},
+        {headless + program + "page.htm", kExitNoDisplay, NoDisplayText()},
+        {headless + program + "--bogus", kExitBadArguments,
+         UsageErrorText("Unknown option 'bogus'.")},
+        {headless + program + "a.htm b.htm", kExitBadArguments,
+         UsageErrorText("more than one FILE given")},
+        // A display named but not there: Qt's own failure ends in the same line.
+        {headless + "QT_QPA_PLATFORM=xcb DISPLAY=:97 " + program + "page.htm", kExitNoDisplay,
+         NoDisplayText()},
+    };
+    for (const auto& [command, status, output] : cases) {
+        const auto [printed, result] = RunCommand(command);
+        EXPECT_EQ(result, status) << command;
+        EXPECT_TRUE(printed.ends_with(output)) << command << " printed:\n" << printed;
+    }
+    // Both programs print the one version.
+    const auto [window, windowStatus] = RunCommand(headless + program + "--version");
+    const auto [tool, toolStatus] = RunCommand("'" + bin + "/tagsmith-cli' --version");
+    EXPECT_EQ(windowStatus, 0);
+    EXPECT_EQ(toolStatus, 0);
+    EXPECT_EQ("tagsmith-cli" + window.substr(window.find(' ')), tool);
 }
 
 }  // namespace

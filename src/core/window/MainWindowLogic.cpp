@@ -92,8 +92,9 @@ bool MainWindowLogic::Start() {
     m_view.ShowWindow();
     // After showing: the window settles its size (to its font) when it is first shown.
     m_initialHeight = m_view.WindowRect().height;
-    // A saved document that is no longer acceptable is dropped silently.
-    ValidateInputFile(m_settings.txbInputFile, Environment());
+    // A saved document that is no longer acceptable is dropped silently; one named on the
+    // command line is kept and checked once the window is up.
+    if (!m_startFile) ValidateInputFile(m_settings.txbInputFile, Environment());
     m_view.SetText(Control::txbInputFile, m_settings.txbInputFile);
 
     EnableCommands(false);
@@ -108,6 +109,8 @@ bool MainWindowLogic::Start() {
 
     PlaceFocus();
     m_startupComplete = true;
+    // The user asked for this document: a refusal is explained with the box Generate shows.
+    if (m_startFile) ValidateInputFile(m_settings.txbInputFile, Environment());
     return true;
 }
 

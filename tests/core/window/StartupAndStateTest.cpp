@@ -159,4 +159,24 @@ TEST_F(StartupAndStateTest, ADocumentGivenAtStartReplacesTheSavedOneAndIsSavedIn
     EXPECT_EQ(view.Text(Control::txbInputFile), given);
 }
 
+// A refused document named at start stays in the box and is explained as Generate explains it.
+TEST_F(StartupAndStateTest, ARefusedDocumentGivenAtStartIsKeptAndExplainedAsGenerateWould) {
+    Document("notes.txt", "<p>text</p>");
+    const std::filesystem::path folder = std::filesystem::path(Document("a.htm", "")).parent_path();
+    std::filesystem::create_directory(folder / "site.htm");
+    for (const std::filesystem::path& given :
+         {folder / "notes.txt", folder / "missing.html", folder / "site.htm"}) {
+        messages.shown.clear();
+        NewLogic().SetStartFile(given.string());
+        ASSERT_TRUE(Logic().Start()) << given;
+        EXPECT_EQ(view.Text(Control::txbInputFile), given.string());
+        ASSERT_EQ(messages.shown.size(), 1u) << given;
+        Act(Control::cmdGenerateKeywordMetaTag);
+        ASSERT_EQ(messages.shown.size(), 2u) << given;
+        EXPECT_EQ(messages.shown[0].prompt, messages.shown[1].prompt) << given;
+        EXPECT_EQ(messages.shown[0].title, messages.shown[1].title) << given;
+        EXPECT_EQ(view.Text(Control::txbInputFile), given.string());
+    }
+}
+
 }  // namespace tagsmith::test
