@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/text/FileUtilities.h"
+#include "core/text/StandardDescriptors.h"
 #include "core/window/MainWindowLogic.h"
 #include "gui/DesktopIdentity.h"
 #include "gui/MainWindow.h"
@@ -37,6 +38,7 @@ std::string AbsolutePath(const std::string& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tagsmith::OpenClosedStandardDescriptors();
     // --help and --version answer before anything needs a display.
     const tagsmith::StartArguments early = Parse(std::vector<std::string>(argv, argv + argc));
     if (early.action == tagsmith::StartArguments::Action::Help) {
