@@ -225,6 +225,14 @@ void DocumentProcessor::DryRun(DocumentReport& report) const {
     const std::optional<InsertedContent> content = InsertedOrRefused(
         report, Composed(session, settings).tag, messages, ContentUse::ForWriting);
     if (!content) return;
+    // The refusal insert gives when the backup could not be written safely.
+    const std::string backup = BackupPath(report.file);
+    if ((m_withBackup || AlwaysBackedUp(report.file)) && BackupNameTaken(backup)) {
+        messages.Show(backup + kBackupNotRegularFile, kNotInsertedTitle,
+                      MessageIcon::Exclamation, MessageButtons::Ok);
+        Refuse(report, messages);
+        return;
+    }
     report.outputText =
         UnifiedDiff(DiffLabel(report.file, content->modified),
                     DiffLabel(report.file, content->modified), content->before, content->after);

@@ -92,6 +92,7 @@ TEST(SiteSafetyTest, ABackupNameHeldByAnythingButARegularFileIsRefused) {
         {"b.html", "b.bak.html", false, {"insert", "--backup", "b.html"}},
         {"p.php", "p.bak.php", false, {"insert", "p.php"}},  // always backed up
         {"c.html", "c.bak.html", true, {"insert", "--backup", "c.html"}},
+        {"d.php", "d.bak.php", false, {"insert", "--dry-run", "d.php"}},  // as insert would
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.document);

@@ -1,6 +1,5 @@
 #include "core/editor/InsertTagIntoDocument.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -38,15 +37,6 @@ bool RefuseRewrite(HeadRewriteResult result, MessageBoxes& messages) {
     }
     messages.Show(prompt, kNotInsertedTitle, MessageIcon::Exclamation);
     return true;
-}
-
-// True when something other than a regular file holds the backup name: a symbolic link, a
-// folder, a device or a pipe. Writing the backup would then replace or feed whatever that leads
-// to, so the insertion is refused. A name nothing holds is free.
-bool BackupNameTaken(const std::string& backupPath) {
-    struct stat status {};
-    if (::lstat(backupPath.c_str(), &status) != 0) return errno != ENOENT;
-    return !S_ISREG(status.st_mode);
 }
 
 bool RefuseBackupName(const std::string& backupPath, MessageBoxes& messages) {
