@@ -232,9 +232,9 @@ void HtmlReport::WriteSummary() const {
         m_page << "<div class=\"count" << (bad ? " bad" : "") << "\"><b id=\"count-" << c.id
                << "\">" << c.value << "</b>" << c.label << "</div>\n";
     }
-    m_page << "</div>\n<p>Stale: the keywords of the existing tag differ from those generate "
-              "composes with the same options (a document without a keywords tag counts as "
-              "stale). Click a column head to sort.</p>\n";
+    m_page << "</div>\n<p>Stale: insert with the same options would change the document's "
+              "keywords tag (a document without a keywords tag counts as stale). Click a column "
+              "head to sort.</p>\n";
 }
 
 void HtmlReport::WriteTable() const {
