@@ -33,33 +33,33 @@ const char* RefusalPrompt(HeadRewriteResult result) {
     return nullptr;
 }
 
-// The text without its empty lines (a line end right after another, or at the start). LF, CR LF
-// and a lone CR each end a line.
-std::string WithoutEmptyLines(std::string_view text) {
-    std::string kept;
-    kept.reserve(text.size());
-    bool lineStart = true;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::size_t endSize =
-            text[i] == '\n' ? 1 : text[i] == '\r' ? (text.substr(i, 2) == "\r\n" ? 2 : 1) : 0;
-        if (endSize == 0) {
-            kept += text[i++];
-            lineStart = false;
-            continue;
+// The next line at or after `at` that is not empty, with its line end (LF, CR LF or a lone CR);
+// "" at the end of the text. Moves `at` past it.
+std::string_view NextLineWithText(std::string_view text, std::size_t& at) {
+    while (at < text.size()) {
+        const std::size_t start = at;
+        const std::size_t stop = text.find_first_of("\r\n", start);
+        if (stop == std::string_view::npos) {
+            at = text.size();
+            return text.substr(start);
         }
-        if (!lineStart) kept.append(text.substr(i, endSize));
-        i += endSize;
-        lineStart = true;
+        at = stop + (text.substr(stop, 2) == "\r\n" ? 2 : 1);
+        if (stop > start) return text.substr(start, at - start);
     }
-    return kept;
+    return {};
 }
 
 }  // namespace
 
 bool ChangesMoreThanEmptyLines(const InsertedContent& content) {
-    return content.before != content.after &&
-           WithoutEmptyLines(content.before) != WithoutEmptyLines(content.after);
+    if (content.before == content.after) return false;
+    std::size_t before = 0;
+    std::size_t after = 0;
+    for (;;) {
+        const std::string_view old = NextLineWithText(content.before, before);
+        if (old != NextLineWithText(content.after, after)) return true;
+        if (old.empty()) return false;
+    }
 }
 
 std::optional<InsertedContent> BuildInsertedContent(const std::string& documentPath,
