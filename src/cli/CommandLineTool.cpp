@@ -17,6 +17,7 @@
 #include "cli/ScanCommand.h"
 #include "cli/SettingsOptions.h"
 #include "cli/ShowCommand.h"
+#include "core/text/PendingFileRegistry.h"
 
 namespace tagsmith {
 
@@ -111,6 +112,8 @@ int RunCommandLineTool(int argc, char** argv) {
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
     const int status = RunCommandLineTool(arguments, std::cout, std::cerr);
+    // A signal being handled ends the program by that signal, not by this status.
+    PendingFileRegistry::WaitIfClosed();
     if (status != kOutputFailureStatus && !OutputWritten(std::cout, std::cerr)) {
         return kOutputFailureStatus;
     }

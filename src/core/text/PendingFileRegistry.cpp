@@ -33,12 +33,15 @@ constexpr auto kCreationWait = std::chrono::seconds(5);
 
 }  // namespace
 
+void PendingFileRegistry::WaitIfClosed() noexcept {
+    while (g_closed.load()) std::this_thread::sleep_for(std::chrono::hours(1));
+}
+
 int PendingFileRegistry::Remember(const std::string& path) {
     g_creating.fetch_add(1);
     if (g_closed.load()) {
         g_creating.fetch_sub(1);
-        // The program is ending; this thread goes no further.
-        for (;;) std::this_thread::sleep_for(std::chrono::hours(1));
+        WaitIfClosed();
     }
     if (path.size() > kLongestPath) return -1;
     for (std::size_t i = 0; i < g_slots.size(); ++i) {

@@ -31,6 +31,9 @@ public:
     // For the thread that ends the program: no file is created from now on; waits for the
     // creations under way (a few seconds at most), then unlinks every remembered file.
     static void CloseAndRemoveAll() noexcept;
+    // Never returns once CloseAndRemoveAll has begun: the program is ending by a signal, and a
+    // thread must neither rename a file nor end the program in its own way meanwhile.
+    static void WaitIfClosed() noexcept;
 };
 
 }  // namespace tagsmith

@@ -150,6 +150,7 @@ void SafeFileWriter::CheckUnchanged() {
 void SafeFileWriter::Commit() {
     Finish();
     CheckUnchanged();
+    PendingFileRegistry::WaitIfClosed();
     if (m_files.Rename(m_temporary, m_target) != 0) ThrowLastError(m_target);
     m_committed = true;
     PendingFileRegistry::Forget(m_slot);
