@@ -17,6 +17,7 @@
 #include "cli/ScanCommand.h"
 #include "cli/SettingsOptions.h"
 #include "cli/ShowCommand.h"
+#include "core/text/PendingFileRegistry.h"
 
 namespace tagsmith {
 
@@ -24,6 +25,27 @@ namespace {
 
 constexpr int kUsageError = 2;
 constexpr int kFailure = 1;
+
+// An argument that looks like an option the chosen command does not have, before any "--" (""
+// when none): without a FILE it is taken for neither, and the parser only says FILE is missing.
+std::string UnknownOption(const CLI::App& app, const std::vector<std::string>& arguments) {
+    const CLI::App* command = nullptr;
+    for (const CLI::App* candidate : app.get_subcommands()) {
+        if (candidate->parsed()) command = candidate;
+    }
+    if (command == nullptr) return {};
+    for (const std::string& argument : arguments) {
+        if (argument == "--") break;
+        if (argument.size() < 2 || argument[0] != '-') continue;
+        const std::string name = argument[1] == '-' ? argument.substr(0, argument.find('='))
+                                                    : argument.substr(0, 2);
+        if (command->get_option_no_throw(name) == nullptr &&
+            app.get_option_no_throw(name) == nullptr) {
+            return argument;
+        }
+    }
+    return {};
+}
 
 }  // namespace
 
@@ -60,7 +82,16 @@ int RunCommandLineTool(const std::vector<std::string>& arguments, std::ostream& 
         out << app.help();  // the help of the chosen subcommand, if any
         return OutputWritten(out, err) ? 0 : kOutputFailureStatus;
     } catch (const CLI::ParseError& error) {
-        err << "tagsmith: " << error.what() << "\n\n" << app.help();
+        const std::string unknown =
+            dynamic_cast<const CLI::RequiredError*>(&error) != nullptr
+                ? UnknownOption(app, arguments)
+                : std::string();
+        err << "tagsmith: "
+            << (unknown.empty() ? std::string(error.what())
+                                : "The following argument was not expected: " + unknown +
+                                      " (put \"--\" before a FILE that begins with \"-\")")
+            << "\n\n"
+            << app.help();
         return kUsageError;
     }
 
@@ -81,6 +112,8 @@ int RunCommandLineTool(int argc, char** argv) {
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
     const int status = RunCommandLineTool(arguments, std::cout, std::cerr);
+    // A signal being handled ends the program by that signal, not by this status.
+    PendingFileRegistry::WaitIfClosed();
     if (status != kOutputFailureStatus && !OutputWritten(std::cout, std::cerr)) {
         return kOutputFailureStatus;
     }

@@ -6,16 +6,18 @@
 #include <optional>
 
 #include "cli/FileReports.h"
+#include "cli/KeywordsComparison.h"
 #include "cli/RecordingMessageBoxes.h"
-#include "cli/ReportParsing.h"
 #include "cli/UnifiedDiff.h"
 #include "core/editor/BackupPath.h"
 #include "core/editor/EditorTexts.h"
-#include "core/editor/GetMetaTag.h"
 #include "core/editor/HeadMetaTagReader.h"
 #include "core/editor/InsertMetaTagIntoFile.h"
 #include "core/editor/InsertedContent.h"
 #include "core/editor/ShowExistingKeywordMetaTag.h"
+#include "core/engine/KeywordsOfTag.h"
+#include "core/engine/MetaTagComposer.h"
+#include "core/engine/WordListReport.h"
 #include "core/pipeline/ScanPipeline.h"
 #include "platform/console/NoPendingEvents.h"
 #include "platform/console/StringOutputBox.h"
@@ -29,28 +31,37 @@ void Refuse(DocumentReport& report, const RecordingMessageBoxes& messages) {
     report.refusal = messages.First();
 }
 
-std::string Joined(const std::vector<std::string>& words, char mark) {
-    std::string text;
-    for (const std::string& word : words) text += (text.empty() ? "" : ", ") + (mark + word);
-    return text;
+ComposedTag Composed(const ScanSession& session, GeneratorSettings& settings) {
+    const ComposedMetaTag composed = ComposeMetaTag(session.Table, settings);
+    return {composed.tag, composed.keywords, composed.bytes,
+            composed.tag.empty() ? ReportNoWords(settings) : std::string()};
+}
+
+// The rows the word list shows (value not 0).
+std::vector<ListedWord> ListedWords(const ScanSession& session) {
+    std::vector<ListedWord> words;
+    for (WordListRow& row : WordListRows(session.Table, session.State.TotalWords)) {
+        if (row.value == 0) continue;
+        words.push_back({row.rank, row.value, row.frequency, std::move(row.density),
+                         std::move(row.word)});
+    }
+    return words;
+}
+
+ExistingTags Existing(const HeadTags& tags) {
+    ExistingTags existing;
+    const auto text = [&tags](HeadTag::Kind kind) -> std::optional<std::string> {
+        const HeadTag* const entry = tags.First(kind);
+        return entry == nullptr ? std::nullopt : std::optional(entry->text);
+    };
+    existing.title = text(HeadTag::Kind::Title);
+    existing.description = text(HeadTag::Kind::Description);
+    existing.keywords = text(HeadTag::Kind::Keywords);
+    if (tags.failed) existing.error = "Error when looking for keywords meta tag.";
+    return existing;
 }
 
 }  // namespace
-
-std::string StaleLine(const std::string& file, const Freshness& freshness) {
-    if (!freshness.stale) return {};
-    std::string why;
-    if (freshness.noKeywordsTag) {
-        why = "no keywords tag";
-    } else if (freshness.added.empty() && freshness.dropped.empty()) {
-        why = "order";
-    } else {
-        why = Joined(freshness.added, '+');
-        if (!why.empty() && !freshness.dropped.empty()) why += "; ";
-        why += Joined(freshness.dropped, '-');
-    }
-    return file + ": stale (" + why + ")\n";
-}
 
 DocumentReport DocumentProcessor::Process(const std::string& file) const {
     DocumentReport report;
@@ -117,7 +128,7 @@ void DocumentProcessor::Generate(DocumentReport& report) const {
     RecordingMessageBoxes messages(report.file);
     if (!ScanOrRefuse(true, report, settings, session, output, messages)) return;
     report.outputText = ConsoleReport(output.Text());
-    report.composed = ParseComposedTag(output.Text());
+    report.composed = Composed(session, settings);
 }
 
 void DocumentProcessor::List(DocumentReport& report) const {
@@ -127,20 +138,20 @@ void DocumentProcessor::List(DocumentReport& report) const {
     RecordingMessageBoxes messages(report.file);
     if (!ScanOrRefuse(false, report, settings, session, output, messages)) return;
     report.outputText = ConsoleReport(output.Text());
-    report.words = ListedWords(session.Table, session.State.TotalWords);
+    report.words = ListedWords(session);
+    if (session.Table.WordCount() == 0) report.noWordsMessage = ReportNoWords(settings);
 }
 
 void DocumentProcessor::Show(DocumentReport& report) const {
     std::string inputFile = report.file;
-    StringOutputBox output;
     RecordingMessageBoxes messages(report.file);
-    ShowExistingKeywordMetaTag(inputFile, output, messages, false);
-    if (messages.ShownCount() > 0) {
+    const std::optional<HeadTags> tags = ShowExistingHeadTags(inputFile, messages, false);
+    if (!tags || messages.ShownCount() > 0) {
         Refuse(report, messages);
         return;
     }
-    report.outputText = ConsoleReport(output.Text());
-    report.existing = ParseExistingTags(output.Text());
+    report.outputText = ConsoleReport(FormatHeadTags(*tags));
+    report.existing = Existing(*tags);
 }
 
 void DocumentProcessor::CheckOrSurvey(DocumentReport& report) const {
@@ -149,14 +160,38 @@ void DocumentProcessor::CheckOrSurvey(DocumentReport& report) const {
     StringOutputBox output;
     RecordingMessageBoxes messages(report.file);
     if (!ScanOrRefuse(true, report, settings, session, output, messages)) return;
-    report.composed = ParseComposedTag(output.Text());
-    report.existing = ParseExistingTags(ReadHeadMetaTags(settings.txbInputFile));
-    report.freshness = CompareKeywords(report.existing->keywords, report.composed->tag);
+    report.composed = Composed(session, settings);
+    // The tag is judged by what insert would make of the document, with its refusals.
+    const std::optional<InsertedContent> content =
+        InsertedOrRefused(report, report.composed->tag, messages, ContentUse::ForComparing);
+    if (!content) return;
+    report.existing = Existing(ReadHeadTags(settings.txbInputFile));
+    report.existing->keywords =
+        content->replacedTag.empty() ? std::nullopt : std::optional(content->replacedTag);
+    report.freshness = CompareKeywords(content->replacedTag, KeywordsOfTag(report.composed->tag),
+                                       ChangesMoreThanEmptyLines(*content));
     if (m_verb == Verb::Report) {
-        report.words = ListedWords(session.Table, session.State.TotalWords);
+        report.words = ListedWords(session);
     } else {
         report.outputText = StaleLine(report.file, *report.freshness);
     }
+}
+
+std::optional<InsertedContent> DocumentProcessor::InsertedOrRefused(
+    DocumentReport& report, const std::string& tag, RecordingMessageBoxes& messages,
+    ContentUse use) const {
+    // The checks of the insert command that can fail after a successful scan.
+    if (tag.empty()) {
+        messages.Show(kTagNotGenerated, kInsertCaption, MessageIcon::Information,
+                      MessageButtons::Ok);
+        Refuse(report, messages);
+        return std::nullopt;
+    }
+    FileSystemCalls fileSystem;
+    std::optional<InsertedContent> content =
+        BuildInsertedContent(report.file, tag, messages, fileSystem, use);
+    if (!content) Refuse(report, messages);
+    return content;
 }
 
 void DocumentProcessor::Insert(DocumentReport& report) const {
@@ -187,21 +222,20 @@ void DocumentProcessor::DryRun(DocumentReport& report) const {
     StringOutputBox output;
     RecordingMessageBoxes messages(report.file);
     if (!ScanOrRefuse(true, report, settings, session, output, messages)) return;
-    // The checks of the insert command that can fail after a successful scan.
-    if (session.Table.WordCount() == 0) {
-        messages.Show(kTagNotGenerated, kInsertCaption, MessageIcon::Information,
-                      MessageButtons::Ok);
+    const std::optional<InsertedContent> content = InsertedOrRefused(
+        report, Composed(session, settings).tag, messages, ContentUse::ForWriting);
+    if (!content) return;
+    // The refusal insert gives when the backup could not be written safely.
+    const std::string backup = BackupPath(report.file);
+    if ((m_withBackup || AlwaysBackedUp(report.file)) && BackupNameTaken(backup)) {
+        messages.Show(backup + kBackupNotRegularFile, kNotInsertedTitle,
+                      MessageIcon::Exclamation, MessageButtons::Ok);
         Refuse(report, messages);
         return;
     }
-    FileSystemCalls fileSystem;
-    const std::optional<InsertedContent> content = BuildInsertedContent(
-        settings.txbInputFile, GetMetaTag(output.Text()), messages, fileSystem);
-    if (!content) {
-        Refuse(report, messages);
-        return;
-    }
-    report.outputText = UnifiedDiff(report.file, report.file, content->before, content->after);
+    report.outputText =
+        UnifiedDiff(DiffLabel(report.file, content->modified),
+                    DiffLabel(report.file, content->modified), content->before, content->after);
 }
 
 }  // namespace tagsmith

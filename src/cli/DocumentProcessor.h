@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "cli/CliContext.h"
 #include "cli/DocumentReport.h"
+#include "core/editor/InsertedContent.h"
 
 namespace tagsmith {
 
@@ -40,15 +42,15 @@ private:
     void CheckOrSurvey(DocumentReport& report) const;
     void Insert(DocumentReport& report) const;
     void DryRun(DocumentReport& report) const;
+    // What insert would make of the document with the tag; none after the refusal insert would
+    // give (no tag, no place for it, a file that is not to be read or written).
+    std::optional<InsertedContent> InsertedOrRefused(DocumentReport& report, const std::string& tag,
+                                                     RecordingMessageBoxes& messages,
+                                                     ContentUse use) const;
 
     Verb m_verb;
     const CliContext& m_context;
     bool m_withBackup;
 };
-
-// The line "check" prints for a document whose keywords differ ("" when up to date):
-// "FILE: stale (+added, ...; -dropped, ...)", "FILE: stale (no keywords tag)" or, when only the
-// order differs, "FILE: stale (order)".
-std::string StaleLine(const std::string& file, const Freshness& freshness);
 
 }  // namespace tagsmith

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,22 +16,23 @@ struct Refusal {
 // The composed keywords meta tag, or the reason there is none.
 struct ComposedTag {
     std::string tag;  // the first line of the report; empty when there were no words
-    int keywords = 0;
-    int bytes = 0;
+    std::int64_t keywords = 0;
+    std::int64_t bytes = 0;
     std::string message;  // the no-words text when tag is empty
 };
 
 // One line of the word list report.
 struct ListedWord {
-    int rank = 0;
-    int value = 0;
-    int frequency = 0;
+    std::int32_t rank = 0;
+    std::int64_t value = 0;
+    std::int32_t frequency = 0;
     std::string density;  // as the report writes it, two decimals
     std::string word;     // UTF-8
 };
 
 // The first of each entry of the head report (absent: no such entry); error is the report's
-// failure line when reading stopped early.
+// failure line when reading stopped early. For check and report the keywords are those of the
+// tag insert would replace.
 struct ExistingTags {
     std::optional<std::string> title;
     std::optional<std::string> description;
@@ -38,12 +40,13 @@ struct ExistingTags {
     std::string error;
 };
 
-// The keywords of the existing tag against those of the composed tag.
+// The keywords of the tag insert would replace against those of the composed tag.
 struct Freshness {
-    bool stale = false;
+    bool stale = false;  // insert would change the document
     bool noKeywordsTag = false;
-    std::vector<std::string> added;    // composed, not in the existing tag
-    std::vector<std::string> dropped;  // in the existing tag, not composed
+    std::vector<std::string> added;     // composed, not in the existing tag
+    std::vector<std::string> dropped;   // in the existing tag, not composed
+    std::vector<std::string> repeated;  // more than once in the existing tag
     std::vector<std::string> existingKeywords;
     std::vector<std::string> composedKeywords;
 };
@@ -56,6 +59,8 @@ struct DocumentReport {
     std::string outputText;          // the console text of the report (LF line ends)
     std::optional<ComposedTag> composed;
     std::optional<std::vector<ListedWord>> words;
+    std::string noWordsMessage;  // list: why there are no words
+
     std::optional<ExistingTags> existing;
     std::optional<Freshness> freshness;
 };

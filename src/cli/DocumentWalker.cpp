@@ -1,13 +1,18 @@
 #include "cli/DocumentWalker.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <set>
 
+#include "cli/HtmlReport.h"
+#include "core/editor/BackupPath.h"
 #include "core/pipeline/InputValidation.h"
 #include "core/text/FileUtilities.h"
 
@@ -28,6 +33,31 @@ bool IsDocumentName(const char* name) {
     return IsDocumentExtension(FileExtension(name, true));
 }
 
+// Whether the file (an entry of the open folder) begins as the report command's pages do.
+bool IsReportPage(int folder, const char* name) {
+    const int fd = openat(folder, name, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    const std::string_view start = kReportPageStart;
+    std::string bytes(start.size(), '\0');
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t count = read(fd, bytes.data() + got, bytes.size() - got);
+        if (count <= 0) break;
+        got += static_cast<std::size_t>(count);
+    }
+    close(fd);
+    return got == bytes.size() && bytes == start;
+}
+
+// Drops the files that are the backup of another document of the list.
+void DropBackups(std::vector<std::string>& documents) {
+    std::set<std::string> backups;
+    for (const std::string& document : documents) backups.insert(BackupPath(document));
+    std::erase_if(documents, [&](const std::string& document) {
+        return backups.contains(document);
+    });
+}
+
 }  // namespace
 
 std::vector<std::string> DocumentWalker::Expand(const std::vector<std::string>& arguments) {
@@ -42,6 +72,7 @@ std::vector<std::string> DocumentWalker::Expand(const std::vector<std::string>& 
         std::vector<std::string> found;
         std::vector<FolderId> ancestors{{status.st_dev, status.st_ino}};
         Walk(argument, ancestors, found);
+        DropBackups(found);
         std::sort(found.begin(), found.end());  // std::string compares bytes as unsigned
         documents.insert(documents.end(), std::make_move_iterator(found.begin()),
                          std::make_move_iterator(found.end()));
@@ -53,29 +84,49 @@ void DocumentWalker::Walk(const std::string& folder, std::vector<FolderId>& ance
                           std::vector<std::string>& documents) {
     std::unique_ptr<DIR, FolderCloser> handle(opendir(folder.c_str()));
     if (!handle) {
-        m_failures.push_back("tagsmith: " + folder + ": Error: " + std::strerror(errno));
+        Fail(folder);
         return;
     }
-    // Entries in byte order, so that the notices come out the same on every file system.
-    std::vector<std::string> names;
-    while (const dirent* entry = readdir(handle.get())) {
-        if (entry->d_name[0] != '.') names.emplace_back(entry->d_name);  // hidden, "." and ".."
-    }
-    handle.reset();  // one open folder at a time, however deep the tree
-    std::sort(names.begin(), names.end());
-    for (const std::string& entryName : names) {
-        const char* const name = entryName.c_str();
-        const std::string path = Join(folder, name);
+    // Entries in byte order, so that the notices come out the same on every file system. Each
+    // is looked at relative to the open folder, so that a path too long to name whole still
+    // leads to it.
+    struct Entry {
+        std::string name;
         struct stat status {};
-        if (lstat(path.c_str(), &status) != 0) continue;  // vanished since the listing
-        const bool link = S_ISLNK(status.st_mode);
-        if (link && stat(path.c_str(), &status) != 0) continue;  // a dangling link
-        if (S_ISREG(status.st_mode)) {
-            if (IsDocumentName(name)) documents.push_back(path);
+        bool link = false;
+        bool reportPage = false;
+    };
+    std::vector<Entry> entries;
+    while (const dirent* entry = readdir(handle.get())) {
+        if (entry->d_name[0] != '.') entries.push_back({entry->d_name});  // hidden, "." and ".."
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry& a, const Entry& b) { return a.name < b.name; });
+    const int folderFd = dirfd(handle.get());
+    std::vector<Entry> kept;
+    for (Entry& entry : entries) {
+        const char* const name = entry.name.c_str();
+        if (fstatat(folderFd, name, &entry.status, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT) Fail(Join(folder, name));  // ENOENT: vanished since the listing
             continue;
         }
-        if (!S_ISDIR(status.st_mode) || (link && !m_followLinks)) continue;
-        const FolderId id{status.st_dev, status.st_ino};
+        entry.link = S_ISLNK(entry.status.st_mode);
+        if (entry.link && fstatat(folderFd, name, &entry.status, 0) != 0) continue;  // dangling
+        if (S_ISREG(entry.status.st_mode)) {
+            if (!IsDocumentName(name)) continue;
+            entry.reportPage = IsReportPage(folderFd, name);
+        }
+        kept.push_back(std::move(entry));
+    }
+    handle.reset();  // one open folder at a time, however deep the tree
+    for (const Entry& entry : kept) {
+        const std::string path = Join(folder, entry.name.c_str());
+        if (S_ISREG(entry.status.st_mode)) {
+            if (!entry.reportPage) documents.push_back(path);
+            continue;
+        }
+        if (!S_ISDIR(entry.status.st_mode) || (entry.link && !m_followLinks)) continue;
+        const FolderId id{entry.status.st_dev, entry.status.st_ino};
         if (std::find(ancestors.begin(), ancestors.end(), id) != ancestors.end()) {
             m_notices.push_back("tagsmith: " + path +
                                 ": Skipped: the link leads back into a folder being walked");
@@ -85,6 +136,10 @@ void DocumentWalker::Walk(const std::string& folder, std::vector<FolderId>& ance
         Walk(path, ancestors, documents);
         ancestors.pop_back();
     }
+}
+
+void DocumentWalker::Fail(const std::string& path) {
+    m_failures.push_back("tagsmith: " + path + ": Error: " + std::strerror(errno));
 }
 
 }  // namespace tagsmith

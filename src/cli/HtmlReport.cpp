@@ -6,7 +6,9 @@
 #include <string_view>
 #include <utility>
 
+#include "core/scanner/EntityDecoder.h"
 #include "core/text/AsciiLowerCase.h"
+#include "core/text/TextEncoding.h"
 
 namespace tagsmith {
 
@@ -63,32 +65,30 @@ std::string Joined(const std::vector<std::string>& words) {
 }
 
 void AppendUtf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
+    out += CodePointsToUtf8(std::u32string(1, static_cast<char32_t>(code)));
 }
+
+// Named references beyond the scanner's table: markup characters and the punctuation of
+// Windows-1252, which a title holds more often than any letter.
+constexpr std::pair<std::string_view, std::uint32_t> kDisplayNamed[] = {
+    {"lt", '<'},        {"gt", '>'},        {"quot", '"'},      {"apos", '\''},
+    {"nbsp", 0xA0},     {"mdash", 0x2014},  {"ndash", 0x2013},  {"hellip", 0x2026},
+    {"lsquo", 0x2018},  {"rsquo", 0x2019},  {"ldquo", 0x201C},  {"rdquo", 0x201D},
+    {"sbquo", 0x201A},  {"bdquo", 0x201E},  {"laquo", 0xAB},    {"raquo", 0xBB},
+    {"copy", 0xA9},     {"reg", 0xAE},      {"trade", 0x2122},  {"euro", 0x20AC},
+    {"bull", 0x2022},   {"middot", 0xB7},   {"deg", 0xB0},      {"sect", 0xA7},
+};
 
 // The code point of the reference at the start of text ("&...;"), and its length; 0 when none.
 std::pair<std::uint32_t, std::size_t> Reference(std::string_view text) {
     const std::size_t end = text.find(';');
     if (end == std::string_view::npos || end > 10) return {0, 0};
     const std::string_view body = text.substr(1, end - 1);
-    static constexpr std::pair<std::string_view, std::uint32_t> kNamed[] = {
-        {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", 0xA0}};
-    for (const auto& [name, code] : kNamed) {
+    for (const auto& [name, code] : kDisplayNamed) {
         if (body == name) return {code, end + 1};
+    }
+    if (const char replacement = EntityReplacement(text.substr(0, end + 1)); replacement != 0) {
+        return {Windows1252ToCodePoint(static_cast<unsigned char>(replacement)), end + 1};
     }
     if (body.size() < 2 || body[0] != '#') return {0, 0};
     const bool hex = body[1] == 'x' || body[1] == 'X';
@@ -125,7 +125,19 @@ std::string DecodeCharacterReferences(const std::string& text) {
 std::string HtmlEscape(const std::string& text) {
     std::string escaped;
     escaped.reserve(text.size());
-    for (const char c : text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        std::size_t length = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+        if (c >= 0x80 && (c < 0xC2 || c > 0xF4 || !IsValidUtf8(std::string_view(text).substr(
+                                                         i, std::min(length, text.size() - i))))) {
+            length = 0;  // no character starts here
+        }
+        if (length == 0 || c < 0x20 || c == 0x7F) {
+            escaped += "\uFFFD";
+            ++i;
+            continue;
+        }
         switch (c) {
             case '&':
                 escaped += "&amp;";
@@ -143,8 +155,9 @@ std::string HtmlEscape(const std::string& text) {
                 escaped += "&#39;";
                 break;
             default:
-                escaped += c;
+                escaped.append(text, i, length);
         }
+        i += length;
     }
     return escaped;
 }
@@ -172,7 +185,7 @@ void HtmlReport::Add(const DocumentReport& report) {
                                                  : "up to date";
         std::vector<std::string> existing;
         for (const std::string& word : freshness.existingKeywords) {
-            existing.push_back(AsciiLowerCase(word));
+            existing.push_back(AsciiLowerCase(DecodeCharacterReferences(word)));
         }
         if (report.words) {
             const std::size_t shown = std::min(kChartWords, report.words->size());
@@ -188,8 +201,7 @@ void HtmlReport::Add(const DocumentReport& report) {
 }
 
 void HtmlReport::End() {
-    m_page << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-              "<title>Keywords report</title>\n<style>"
+    m_page << kReportPageStart << "<title>Keywords report</title>\n<style>"
            << kStyle << "</style>\n</head>\n<body>\n<h1>Keywords report</h1>\n";
     WriteSummary();
     WriteTable();
@@ -220,9 +232,9 @@ void HtmlReport::WriteSummary() const {
         m_page << "<div class=\"count" << (bad ? " bad" : "") << "\"><b id=\"count-" << c.id
                << "\">" << c.value << "</b>" << c.label << "</div>\n";
     }
-    m_page << "</div>\n<p>Stale: the keywords of the existing tag differ from those generate "
-              "composes with the same options (a document without a keywords tag counts as "
-              "stale). Click a column head to sort.</p>\n";
+    m_page << "</div>\n<p>Stale: insert with the same options would change the document's "
+              "keywords tag (a document without a keywords tag counts as stale). Click a column "
+              "head to sort.</p>\n";
 }
 
 void HtmlReport::WriteTable() const {
@@ -272,7 +284,8 @@ void HtmlReport::WriteCharts() const {
         for (std::size_t b = 0; b < d.bars.size(); ++b) {
             const ChartBar& bar = d.bars[b];
             const int y = static_cast<int>(b) * kRowHeight;
-            const int width = std::max(1, bar.value * kBarWidth / 100);
+            const int width =
+                static_cast<int>(std::max<std::int64_t>(1, bar.value * kBarWidth / 100));
             m_page << "<text x=\"" << kLabelWidth - 6 << "\" y=\"" << y + 13
                    << "\" text-anchor=\"end\">" << HtmlEscape(bar.word) << "</text><rect x=\""
                    << kLabelWidth << "\" y=\"" << y + 3 << "\" width=\"" << width << "\" height=\""

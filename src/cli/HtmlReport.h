@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,6 +14,12 @@ namespace tagsmith {
 // documents (title, existing and suggested keywords, state) that sorts by a click on a column
 // head; and for each document a bar chart of its top words' values, each bar coloured by whether
 // the word is in the existing keywords tag. Collects the reports and writes the page at End.
+// The page is valid UTF-8 without control characters, whatever the file names hold.
+// How every report page begins: the folder walk knows a page by it and passes over it.
+inline constexpr const char* kReportPageStart =
+    "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+    "<meta name=\"generator\" content=\"tagsmith-cli report\">\n";
+
 class HtmlReport : public ReportFormatter {
 public:
     static constexpr std::size_t kChartWords = 12;
@@ -26,7 +33,7 @@ public:
 private:
     struct ChartBar {
         std::string word;
-        int value = 0;
+        std::int64_t value = 0;
         bool inExistingTag = false;
     };
     struct Document {
@@ -49,12 +56,14 @@ private:
     std::vector<Document> m_documents;
 };
 
-// The text with &, <, >, " and ' written as character references.
+// The text with &, <, >, " and ' written as character references, and each byte that is not
+// valid UTF-8 and each control character as U+FFFD.
 std::string HtmlEscape(const std::string& text);
 
-// The UTF-8 text with its numeric character references and &amp; &lt; &gt; &quot; &apos;
-// &nbsp; decoded (titles and tags are shown as the document's reader sees them); anything else
-// that starts with "&" stays as written.
+// The UTF-8 text with its character references decoded (titles and tags are shown as the
+// document's reader sees them): numeric ones, the named ones the scanner decodes, &lt; &gt;
+// &quot; &apos; and the punctuation of Windows-1252 (&mdash;, &hellip;, ...); anything else that
+// starts with "&" stays as written.
 std::string DecodeCharacterReferences(const std::string& text);
 
 }  // namespace tagsmith

@@ -55,6 +55,7 @@ json JsonFormatter::ToJson(const DocumentReport& report) {
                              {"word", word.word}});
         }
         object["words"] = std::move(words);
+        if (!report.noWordsMessage.empty()) object["message"] = report.noWordsMessage;
     }
     if (report.existing) {
         const ExistingTags& existing = *report.existing;
@@ -67,6 +68,7 @@ json JsonFormatter::ToJson(const DocumentReport& report) {
         object["stale"] = report.freshness->stale;
         object["added"] = report.freshness->added;
         object["dropped"] = report.freshness->dropped;
+        if (!report.freshness->repeated.empty()) object["repeated"] = report.freshness->repeated;
     }
     return object;
 }

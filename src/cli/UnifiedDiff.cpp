@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 namespace tagsmith {
@@ -78,7 +79,73 @@ void AppendLine(std::string& out, char mark, std::string_view line) {
     if (line.empty() || line.back() != '\n') out += "\n\\ No newline at end of file\n";
 }
 
+bool NeedsQuotes(std::string_view name) {
+    return std::any_of(name.begin(), name.end(), [](char c) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        return byte <= ' ' || byte >= 0x80 || c == '"' || c == '\\';
+    });
+}
+
+std::string Quoted(std::string_view name) {
+    std::string quoted = "\"";
+    for (const char c : name) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        switch (c) {
+            case '"':
+            case '\\':
+                quoted += '\\';
+                quoted += c;
+                continue;
+            case '\a':
+                quoted += "\\a";
+                continue;
+            case '\b':
+                quoted += "\\b";
+                continue;
+            case '\t':
+                quoted += "\\t";
+                continue;
+            case '\n':
+                quoted += "\\n";
+                continue;
+            case '\v':
+                quoted += "\\v";
+                continue;
+            case '\f':
+                quoted += "\\f";
+                continue;
+            case '\r':
+                quoted += "\\r";
+                continue;
+            default:
+                break;
+        }
+        if (byte < ' ' || byte >= 0x80) {
+            char octal[5];
+            std::snprintf(octal, sizeof octal, "\\%03o", byte);
+            quoted += octal;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
 }  // namespace
+
+std::string DiffLabel(std::string_view name, const struct timespec& modified) {
+    std::string label = NeedsQuotes(name) ? Quoted(name) : std::string(name);
+    struct tm local {};
+    localtime_r(&modified.tv_sec, &local);
+    char date[32];
+    char zone[8];
+    std::strftime(date, sizeof date, "%Y-%m-%d %H:%M:%S", &local);
+    std::strftime(zone, sizeof zone, "%z", &local);
+    char stamp[64];
+    std::snprintf(stamp, sizeof stamp, "\t%s.%09ld %s", date, static_cast<long>(modified.tv_nsec),
+                  zone);
+    return label + stamp;
+}
 
 std::string UnifiedDiff(std::string_view oldName, std::string_view newName, std::string_view before,
                         std::string_view after, std::size_t context) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/text/FileUtilities.h"
+#include "core/text/StandardDescriptors.h"
 #include "core/window/MainWindowLogic.h"
 #include "gui/DesktopIdentity.h"
 #include "gui/DisplayAvailability.h"
@@ -63,6 +64,7 @@ std::string AbsolutePath(const std::string& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tagsmith::OpenClosedStandardDescriptors();
     // The command line is answered before anything needs a display.
     const tagsmith::StartArguments arguments = Parse(argc, argv);
     switch (arguments.action) {

@@ -30,6 +30,7 @@ struct EndToEndCase {
     int status;
     DataFolder data = DataFolder::Program;
     bool errIsFirstLine = false;  // the usage that follows is not compared
+    bool page = false;            // report: the page written is compared, stdout is empty
 };
 
 void PrintTo(const EndToEndCase& c, std::ostream* os) {
@@ -48,6 +49,7 @@ TEST_P(EndToEndTest, OutputErrorsAndStatusAreAsExpected) {
     if (c.data != DataFolder::Program) {
         arguments.insert(arguments.begin() + 1, {"--data-dir", data.Path().string()});
     }
+    if (c.page) arguments.insert(arguments.begin() + 1, {"-o", (data.Path() / "page").string()});
     // Run in the fixture folder, so that the file names printed are the ones given.
     std::string command = "cd " + test::ShellQuoted(FixtureFolder().string()) + " && " +
                           test::ShellQuoted((test::BinaryFolder() / "tagsmith-cli").string());
@@ -55,7 +57,11 @@ TEST_P(EndToEndTest, OutputErrorsAndStatusAreAsExpected) {
     command += " >" + test::ShellQuoted((data.Path() / "out").string()) + " 2>" +
                test::ShellQuoted((data.Path() / "err").string());
     const int raw = std::system(command.c_str());
-    const std::string out = test::ReadFileBytes(data.Path() / "out");
+    std::string out = test::ReadFileBytes(data.Path() / "out");
+    if (c.page) {
+        EXPECT_EQ(out, "");
+        out = test::ReadFileBytes(data.Path() / "page");
+    }
     const std::string err = test::ReadFileBytes(data.Path() / "err");
     const auto expected = [&](const char* suffix) {
         const fs::path file = FixtureFolder() / "expected" / (std::string(c.name) + suffix);
@@ -115,6 +121,11 @@ const EndToEndCase kCases[] = {
     {"nocommon", {"generate", "herbs.html"}, 0, DataFolder::ProgramTextOnly},
     {"noprogramtext", {"list", "herbs.html"}, 1, DataFolder::Empty},
     {"badoption", {"generate", "--max-keywords", "3", "herbs.html"}, 2, DataFolder::Program, true},
+    // Stale exactly where insert would change the document: the walk passes over the backup
+    // fresh.bak.html and the old report page; named, the backup is a document.
+    {"check", {"check", "check", "check/fresh.bak.html"}, 1},
+    // Titles and keywords decoded for reading (the bar of café is in the tag), escaped again.
+    {"report", {"report", "report/title.html"}, 0, DataFolder::Program, false, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, EndToEndTest, testing::ValuesIn(kCases),

@@ -170,6 +170,62 @@ TEST(InterruptionTest, ASignalRemovesTheTemporaryFileAndEndsWithTheSignalsStatus
     EXPECT_GT(whileWriting, 0);
 }
 
+TEST(InterruptionTest, WithTwoJobsASignalOrAClosedPipeLeavesNoTemporaryFile) {
+    const std::string before = Page(2 << 20);
+    const std::set<std::string> pages = {"a.html", "b.html", "c.html", "d.html"};
+    const auto site = [&](const test::TemporaryFolder& folder) {
+        for (const std::string& name : pages) folder.WriteFile("site/" + name, before);
+        return folder.Path() / "site";
+    };
+    // Every file of the site is a page as it was or as inserted, or the backup of one as it was.
+    const auto expectWhole = [&](const fs::path& folder) {
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            const std::string name = entry.path().filename().string();
+            SCOPED_TRACE(name);
+            EXPECT_FALSE(name.starts_with(".tagsmith-"));
+            const std::string now = test::ReadFileBytes(entry.path());
+            if (pages.contains(name)) {
+                EXPECT_TRUE(now == before || (now.find(kOldTag) == std::string::npos &&
+                                              now.ends_with("</body></html>\n")));
+            } else {
+                EXPECT_EQ(now, before);
+            }
+        }
+    };
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        const test::TemporaryFolder folder;
+        const fs::path path = site(folder);
+        const pid_t child =
+            Start({"insert", "--backup", "--jobs", "2", path.string()}, folder.Path());
+        AwaitTemporaryFile(path, child);
+        ::kill(child, signal);
+        const int status = Wait(child);
+        EXPECT_TRUE((WIFSIGNALED(status) && WTERMSIG(status) == signal) ||
+                    (WIFEXITED(status) && WEXITSTATUS(status) == 0));
+        expectWhole(path);
+    }
+    // Output into a pipe nobody reads: a failure with a message, not a silent SIGPIPE.
+    const test::TemporaryFolder folder;
+    const fs::path path = site(folder);
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[0]);
+    const pid_t child = ::fork();
+    const std::string err = (folder.Path() / "err.txt").string();
+    if (child == 0) {
+        ::dup2(ends[1], 1);
+        ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        ::execl((test::BinaryFolder() / "tagsmith-cli").c_str(), "tagsmith-cli", "insert",
+                "--jobs", "2", path.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(ends[1]);
+    const int status = Wait(child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    EXPECT_EQ(test::ReadFileBytes(err), "tagsmith: cannot write the output: Broken pipe\n");
+    expectWhole(path);
+}
+
 TEST(InterruptionTest, AnotherProgramSavingTheDocumentMeanwhileIsNeverOverwrittenOrCut) {
     const std::string first = Page(3 << 20);
     const std::string second = Page(3 << 20, 3);  // the same words, three more line ends

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <regex>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -13,7 +14,8 @@
 #include "cli/DocumentWalker.h"
 #include "cli/HtmlReport.h"
 #include "cli/JobRunner.h"
-#include "cli/ReportParsing.h"
+#include "core/engine/KeywordsOfTag.h"
+#include "cli/KeywordsComparison.h"
 #include "cli/SharedFiles.h"
 #include "cli/UnifiedDiff.h"
 #include "fakes/TestSupport.h"
@@ -161,7 +163,25 @@ TEST(SharedFilesTest, SameFilesAndBackupNamesAreFound) {
     }
 }
 
-TEST(ReportParsingTest, KeywordsOfATagAndHowTheyDiffer) {
+TEST(UnifiedDiffTest, LabelsQuoteNamesAsGnuDiffDoes) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"site/a-b_c.html", "site/a-b_c.html"},
+        {"my page.html", "\"my page.html\""},
+        {" lead", "\" lead\""},
+        {"x\ty\nz\r", "\"x\\ty\\nz\\r\""},
+        {"q\"b\\c", "\"q\\\"b\\\\c\""},
+        {"caf\xE9\x01", "\"caf\\351\\001\""},
+        {"+++ x", "\"+++ x\""},
+    };
+    const std::regex stamp("\t\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.000000007 [-+]\\d{4}");
+    for (const auto& [name, quoted] : cases) {
+        const std::string label = DiffLabel(name, {1, 7});
+        EXPECT_EQ(label.substr(0, label.rfind('\t')), quoted);
+        EXPECT_TRUE(std::regex_match(label.substr(label.rfind('\t')), stamp)) << label;
+    }
+}
+
+TEST(KeywordsComparisonTest, KeywordsOfATagAndHowTheyDiffer) {
     const std::pair<std::string, std::vector<std::string>> tags[] = {
         {"<meta name=\"keywords\" content=\"a, b c ,, d\">", {"a", "b c", "d"}},
         {"<META CONTENT='x,y' NAME=\"keywords\">", {"x", "y"}},
@@ -171,49 +191,39 @@ TEST(ReportParsingTest, KeywordsOfATagAndHowTheyDiffer) {
     };
     for (const auto& [tag, keywords] : tags) EXPECT_EQ(KeywordsOfTag(tag), keywords) << tag;
 
-    const std::string composed = "<meta name=\"keywords\" content=\"herbs, basil, thyme\">";
+    const std::vector<std::string> composed = {"herbs", "basil", "thyme"};
     const struct {
-        std::optional<std::string> existing;
+        std::string replaced;  // the tag insert would replace; "" none
+        bool changes;          // insert would change the document
         std::string line;
     } cases[] = {
-        {"<meta name=\"keywords\" content=\"herbs,basil,  thyme\">", ""},
-        {"<meta name=\"keywords\" content=\"herbs, garden\">",
+        {"<meta name=\"keywords\" content=\"herbs, basil, thyme\">", false, ""},
+        {"<meta name=\"keywords\" content=\"herbs, garden\">", true,
          "f: stale (+basil, +thyme; -garden)\n"},
-        {"<meta name=\"keywords\" content=\"herbs, basil, thyme, pots, garden\">",
+        {"<meta name=\"keywords\" content=\"herbs, basil, thyme, pots, garden\">", true,
          "f: stale (-pots, -garden)\n"},
-        {"<meta name=\"keywords\" content=\"thyme, herbs, basil\">", "f: stale (order)\n"},
-        {std::nullopt, "f: stale (no keywords tag)\n"},
+        {"<meta name=\"keywords\" content=\"thyme, herbs, basil\">", true, "f: stale (order)\n"},
+        {"<meta name=\"keywords\" content=\"herbs, basil, thyme, basil\">", true,
+         "f: stale (repeated: basil)\n"},
+        {"<meta name=\"keywords\" content=\"herbs,basil,  thyme\">", true, "f: stale (markup)\n"},
+        {"", true, "f: stale (no keywords tag)\n"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(StaleLine("f", CompareKeywords(c.existing, composed)), c.line)
-            << c.existing.value_or("none");
+        EXPECT_EQ(StaleLine("f", CompareKeywords(c.replaced, composed, c.changes)), c.line)
+            << c.replaced;
     }
 }
 
-TEST(ReportParsingTest, HeadReportEntriesAndComposedTagParts) {
-    const ExistingTags existing = ParseExistingTags(
-        "TITLE: One\r\n\r\nDESCRIPTION meta tag: <meta name=\"description\" content=\"d\">\r\n\r\n"
-        "TITLE: Two\r\n\r\nError when looking for keywords meta tag.");
-    EXPECT_EQ(existing.title, "One");
-    EXPECT_EQ(existing.description, "<meta name=\"description\" content=\"d\">");
-    EXPECT_EQ(existing.keywords, std::nullopt);
-    EXPECT_EQ(existing.error, "Error when looking for keywords meta tag.");
-    EXPECT_EQ(ParseExistingTags("No keywords meta tag found.").error, "");
-
-    const ComposedTag tag = ParseComposedTag(
-        "<meta name=\"keywords\" content=\"a, b\">\r\n\r\nNumber of keywords in meta tag: 2\r\n"
-        "Number of bytes in meta tag: 35");
-    EXPECT_EQ(tag.tag, "<meta name=\"keywords\" content=\"a, b\">");
-    EXPECT_EQ(tag.keywords, 2);
-    EXPECT_EQ(tag.bytes, 35);
-    EXPECT_EQ(ParseComposedTag("No words occur at least 3 times.").message,
-              "No words occur at least 3 times.");
-
+TEST(HtmlReportTest, TextIsDecodedForReadingAndEscapedIntoValidUtf8) {
     EXPECT_EQ(HtmlEscape("<a href=\"x\">Tom's & Jerry's</a>"),
               "&lt;a href=&quot;x&quot;&gt;Tom&#39;s &amp; Jerry&#39;s&lt;/a&gt;");
-    EXPECT_EQ(
-        DecodeCharacterReferences("a &#8212; b&amp;c &#x263A;&lt;&nbsp;&bogus; &#0; & &#1114112;"),
-        "a \u2014 b&c \u263A<\u00A0&bogus; &#0; & &#1114112;");
+    // A byte that starts no UTF-8 character, a cut sequence and control characters.
+    EXPECT_EQ(HtmlEscape("caf\xE9 \xE2\x82 a\nb\x1B \xC3\xA9"),
+              "caf\uFFFD \uFFFD\uFFFD a\uFFFDb\uFFFD \u00E9");
+    EXPECT_EQ(DecodeCharacterReferences(
+                  "a &#8212; b&amp;c &#x263A;&lt;&nbsp;&bogus; &#0; & &#1114112; Caf&eacute; "
+                  "&mdash; &Uuml;"),
+              "a \u2014 b&c \u263A<\u00A0&bogus; &#0; & &#1114112; Caf\u00E9 \u2014 \u00DC");
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
 #include "core/editor/BackupPath.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 #include "core/text/AsciiLowerCase.h"
 
 namespace tagsmith {
@@ -7,6 +11,12 @@ namespace tagsmith {
 bool AlwaysBackedUp(const std::string& documentPath) {
     return documentPath.size() >= 4 &&
            AsciiLowerCase(std::string_view(documentPath).substr(documentPath.size() - 4)) == ".php";
+}
+
+bool BackupNameTaken(const std::string& backupPath) {
+    struct stat status {};
+    if (::lstat(backupPath.c_str(), &status) != 0) return errno != ENOENT;
+    return !S_ISREG(status.st_mode);
 }
 
 std::string BackupPath(const std::string& documentPath) {

@@ -13,4 +13,9 @@ std::string BackupPath(const std::string& documentPath);
 // backup: a script is too easily broken to replace without one.
 bool AlwaysBackedUp(const std::string& documentPath);
 
+// True when something other than a regular file holds the backup name: a symbolic link, a
+// folder, a device or a pipe. Writing the backup would replace or feed whatever that leads to,
+// so the insertion is refused. A name nothing holds is free.
+bool BackupNameTaken(const std::string& backupPath);
+
 }  // namespace tagsmith

@@ -24,6 +24,9 @@ inline constexpr const char* kDocumentChanged =
     "The document was changed by another program while the tag was being inserted. Nothing "
     "was written.";
 inline constexpr const char* kNotRegularFile = " is not a regular file.";
+inline constexpr const char* kBackupNotRegularFile =
+    " is not a regular file. Meta tag not inserted, because the backup would be written into "
+    "whatever that name leads to.";
 inline constexpr const char* kInsertedSuccessfully =
     "Meta tag inserted successfully into document.";
 inline constexpr const char* kBackedUpAs = "The original file was backed up as";

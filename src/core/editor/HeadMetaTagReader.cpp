@@ -22,15 +22,29 @@ constexpr std::string_view kMetaStart = "<meta ";
 
 struct MetaEntry {
     std::string_view quotedName;
-    std::string_view label;
+    HeadTag::Kind kind;
 };
 
 // Searched on every meta line in this order; each match makes one entry.
 constexpr std::array<MetaEntry, 3> kMetaEntries = {{
-    {"\"keywords\"", "KEYWORDS meta tag: "},
-    {"\"description\"", "DESCRIPTION meta tag: "},
-    {"\"zpma done\"", "ZPMA meta tag: "},
+    {"\"keywords\"", HeadTag::Kind::Keywords},
+    {"\"description\"", HeadTag::Kind::Description},
+    {"\"zpma done\"", HeadTag::Kind::Zpma},
 }};
+
+std::string_view Label(HeadTag::Kind kind) {
+    switch (kind) {
+        case HeadTag::Kind::Title:
+            return "TITLE: ";
+        case HeadTag::Kind::Keywords:
+            return "KEYWORDS meta tag: ";
+        case HeadTag::Kind::Description:
+            return "DESCRIPTION meta tag: ";
+        case HeadTag::Kind::Zpma:
+            return "ZPMA meta tag: ";
+    }
+    return {};
+}
 
 // Stops the reading and makes the report end with the error text.
 struct LookupFailed {};
@@ -51,12 +65,12 @@ public:
         if (reader.Failed()) throw LookupFailed{};
     }
 
-    bool KeywordsFound() const { return m_keywordsFound; }
-    std::string& Text() { return m_text; }
+    HeadTags& Tags() { return m_tags; }
 
 private:
-    static bool ReadTrimmed(TextLineReader& reader, std::string& line, std::string& lc) {
+    bool ReadTrimmed(TextLineReader& reader, std::string& line, std::string& lc) {
         if (!reader.ReadLine(line)) return false;
+        ++m_line;
         line = TrimSpaces(line);
         lc = AsciiLowerCase(line);
         return true;
@@ -65,7 +79,7 @@ private:
     // Skips from the line that opens a comment to the line that closes it (they may be the same
     // line), then reads one more line, which is examined without the </head> and comment tests.
     // The file ending before that line is a failure.
-    static void SkipComment(TextLineReader& reader, std::string& line, std::string& lc) {
+    void SkipComment(TextLineReader& reader, std::string& line, std::string& lc) {
         while (lc.find("-->") == std::string::npos) {
             if (!ReadTrimmed(reader, line, lc)) break;
         }
@@ -76,7 +90,8 @@ private:
         if (lc.starts_with(kTitleStart)) {
             std::size_t end = lc.find(kTitleEnd);
             if (end == std::string_view::npos) end = lc.size();
-            AddEntry("TITLE: ", line.substr(kTitleStart.size(), end - kTitleStart.size()));
+            AddEntry(HeadTag::Kind::Title,
+                     line.substr(kTitleStart.size(), end - kTitleStart.size()));
             return;
         }
         const std::size_t meta = lc.find(kMetaStart);
@@ -88,43 +103,66 @@ private:
             if (last == std::string_view::npos) last = lc.size() - 1;
             // A quoted name with its ">" before the "<meta " leaves no text to cut out.
             if (last + 1 < meta) throw LookupFailed{};
-            AddEntry(entry.label, line.substr(meta, last + 1 - meta));
-            if (entry.quotedName == kMetaEntries[0].quotedName) m_keywordsFound = true;
+            AddEntry(entry.kind, line.substr(meta, last + 1 - meta));
         }
     }
 
-    void AddEntry(std::string_view label, std::string_view found) {
-        m_text += label;
-        m_text += m_encoding == TextEncoding::Utf8 ? std::string(found) : Windows1252ToUtf8(found);
-        m_text += kEntryEnd;
+    void AddEntry(HeadTag::Kind kind, std::string_view found) {
+        m_tags.entries.push_back(
+            {kind,
+             m_encoding == TextEncoding::Utf8 ? std::string(found) : Windows1252ToUtf8(found),
+             m_line});
     }
 
     TextEncoding m_encoding;
-    std::string m_text;
-    bool m_keywordsFound = false;
+    HeadTags m_tags;
+    int m_line = 0;
 };
 
 }  // namespace
 
-std::string ReadHeadMetaTags(const std::string& documentPath) {
-    std::string report;
+const HeadTag* HeadTags::First(HeadTag::Kind kind) const {
+    for (const HeadTag& entry : entries) {
+        if (entry.kind == kind) return &entry;
+    }
+    return nullptr;
+}
+
+HeadTags ReadHeadTags(const std::string& documentPath) {
     try {
         FileSystemCalls files;
         HeadReport head(DetectDocumentFormat(files, documentPath).encoding);
         TextLineReader reader;
-        if (!reader.Open(documentPath)) return std::string(kLookupError);
+        if (!reader.Open(documentPath)) return {{}, true};
         reader.SkipUtf8Bom();
         try {
             head.ReadHead(reader);
         } catch (const LookupFailed&) {
-            return head.Text() + std::string(kLookupError);
+            head.Tags().failed = true;
         }
-        report = std::move(head.Text());
-        if (!head.KeywordsFound()) report += kNoKeywordsFound;
+        return std::move(head.Tags());
     } catch (const std::exception&) {
-        report = kLookupError;
+        return {{}, true};
+    }
+}
+
+std::string FormatHeadTags(const HeadTags& tags) {
+    std::string report;
+    for (const HeadTag& entry : tags.entries) {
+        report += Label(entry.kind);
+        report += entry.text;
+        report += kEntryEnd;
+    }
+    if (tags.failed) {
+        report += kLookupError;
+    } else if (tags.First(HeadTag::Kind::Keywords) == nullptr) {
+        report += kNoKeywordsFound;
     }
     return report;
+}
+
+std::string ReadHeadMetaTags(const std::string& documentPath) {
+    return FormatHeadTags(ReadHeadTags(documentPath));
 }
 
 }  // namespace tagsmith

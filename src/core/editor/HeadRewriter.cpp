@@ -81,4 +81,16 @@ HeadRewriteResult RewriteHead(std::string_view document, std::string_view tag,
     return tagWritten ? HeadRewriteResult::Rewritten : HeadRewriteResult::NoHeadEnd;
 }
 
+std::string_view ReplacedKeywordsTag(std::string_view document) {
+    std::string_view rest = document;
+    while (!rest.empty()) {
+        std::string_view line = TakeLine(rest).text;
+        const KeywordsTagSpan span = LocateKeywordsTagIgnoringCase(line);
+        if (span.start > 0 && span.end == 0) return {};
+        if (span.start > 0) return line.substr(span.start - 1, span.end - span.start + 1);
+        if (FindIgnoringCase(line, kHeadEnd, 0) != std::string_view::npos) return {};
+    }
+    return {};
+}
+
 }  // namespace tagsmith

@@ -24,4 +24,8 @@ HeadRewriteResult RewriteHead(std::string_view document, std::string_view tag,
                               std::string_view lineEnd,
                               const std::function<void(std::string_view)>& write);
 
+// The first keywords meta tag RewriteHead replaces in the document, as it stands there (from its
+// "<meta " to its ">"); empty when RewriteHead would replace none.
+std::string_view ReplacedKeywordsTag(std::string_view document);
+
 }  // namespace tagsmith

@@ -39,6 +39,12 @@ bool RefuseRewrite(HeadRewriteResult result, MessageBoxes& messages) {
     return true;
 }
 
+bool RefuseBackupName(const std::string& backupPath, MessageBoxes& messages) {
+    if (!BackupNameTaken(backupPath)) return false;
+    messages.Show(backupPath + kBackupNotRegularFile, kNotInsertedTitle, MessageIcon::Exclamation);
+    return true;
+}
+
 InsertOutcome Rewrite(const std::string& documentPath, const std::string& tag, bool withBackup,
                       MessageBoxes& messages, FileSystemCalls& files,
                       const std::optional<FileIdentity>& scannedVersion) {
@@ -65,6 +71,8 @@ InsertOutcome Rewrite(const std::string& documentPath, const std::string& tag, b
     const HeadRewriteResult result =
         RewriteHead(document.bytes, encodedTag, format.lineEnd, [](std::string_view) {});
     if (RefuseRewrite(result, messages)) return InsertOutcome::Refused;
+    const std::string backupPath = BackupPath(documentPath);
+    if (withBackup && RefuseBackupName(backupPath, messages)) return InsertOutcome::Refused;
 
     SafeFileWriter content(files, target, {.like = &document.status, .expected = version});
     RewriteHead(document.bytes, encodedTag, format.lineEnd,
@@ -72,7 +80,7 @@ InsertOutcome Rewrite(const std::string& documentPath, const std::string& tag, b
     content.Finish();
     std::optional<SafeFileWriter> backup;
     if (withBackup) {
-        backup.emplace(files, BackupPath(documentPath),
+        backup.emplace(files, backupPath,
                        SafeWriteOptions{.like = &document.status, .expected = std::nullopt});
         backup->Write(document.bytes);
         backup->Finish();
@@ -80,6 +88,8 @@ InsertOutcome Rewrite(const std::string& documentPath, const std::string& tag, b
     // Both files are complete: the backup takes its name only if the document is still the one
     // read, and the document is checked once more just before its own rename.
     content.CheckUnchanged();
+    // Looked at again: the name may have been taken while the files were written.
+    if (backup && RefuseBackupName(backupPath, messages)) return InsertOutcome::Refused;
     if (backup) backup->Commit();
     content.Commit();
     return InsertOutcome::Inserted;

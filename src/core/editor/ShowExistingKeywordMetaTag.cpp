@@ -9,20 +9,28 @@ namespace tagsmith {
 
 void ShowExistingKeywordMetaTag(std::string& inputFile, OutputBox& output, MessageBoxes& messages,
                                 bool trimInputFile) {
+    if (const std::optional<HeadTags> tags =
+            ShowExistingHeadTags(inputFile, messages, trimInputFile)) {
+        output.SetText(FormatHeadTags(*tags));
+    }
+}
+
+std::optional<HeadTags> ShowExistingHeadTags(std::string& inputFile, MessageBoxes& messages,
+                                             bool trimInputFile) {
     if (trimInputFile) inputFile = std::string(TrimSpaces(inputFile));
     if (inputFile.empty()) {
         messages.Show(kInputFileNotSpecified, kErrorTitle, MessageIcon::Exclamation);
-        return;
+        return std::nullopt;
     }
     if (PathExists(inputFile) && !FileExists(inputFile)) {
         messages.Show(inputFile + kNotRegularFile, kErrorTitle, MessageIcon::Exclamation);
-        return;
+        return std::nullopt;
     }
     if (!FileExists(inputFile)) {
         messages.Show(kInputFileNotFound, kFileNotFoundTitle, MessageIcon::Exclamation);
-        return;
+        return std::nullopt;
     }
-    output.SetText(ReadHeadMetaTags(inputFile));
+    return ReadHeadTags(inputFile);
 }
 
 }  // namespace tagsmith

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "core/editor/HeadMetaTagReader.h"
 #include "platform/MessageBoxes.h"
 #include "platform/OutputBox.h"
 
@@ -13,5 +15,9 @@ namespace tagsmith {
 // report of the file.
 void ShowExistingKeywordMetaTag(std::string& inputFile, OutputBox& output, MessageBoxes& messages,
                                 bool trimInputFile = true);
+
+// The same checks; the head's entries instead of the report, none after a refusal.
+std::optional<HeadTags> ShowExistingHeadTags(std::string& inputFile, MessageBoxes& messages,
+                                             bool trimInputFile = true);
 
 }  // namespace tagsmith

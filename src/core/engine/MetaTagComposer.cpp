@@ -45,7 +45,19 @@ private:
 }  // namespace
 
 std::string ComposeKeywordsMetaTag(const WordTable& table, GeneratorSettings& settings) {
-    if (table.WordCount() == 0) return ReportNoWords(settings);
+    return FormatComposedMetaTag(ComposeMetaTag(table, settings), settings);
+}
+
+std::string FormatComposedMetaTag(const ComposedMetaTag& composed,
+                                  const GeneratorSettings& settings) {
+    if (composed.tag.empty()) return ReportNoWords(settings);
+    return composed.tag + "\r\n\r\nNumber of keywords in meta tag: " +
+           std::to_string(composed.keywords) +
+           "\r\nNumber of bytes in meta tag: " + std::to_string(composed.bytes);
+}
+
+ComposedMetaTag ComposeMetaTag(const WordTable& table, GeneratorSettings& settings) {
+    if (table.WordCount() == 0) return {};
     const std::int64_t maxKeywords = LimitFromText(settings.txbMaxNumKeywordsInMetaTag);
     const std::int64_t maxBytes = LimitFromText(settings.txbMaxNumBytesInMetaTag);
 
@@ -77,9 +89,7 @@ std::string ComposeKeywordsMetaTag(const WordTable& table, GeneratorSettings& se
     }
     tag.Append(U"\">");
 
-    return CodePointsToUtf8(tag.Text()) +
-           "\r\n\r\nNumber of keywords in meta tag: " + std::to_string(n) +
-           "\r\nNumber of bytes in meta tag: " + std::to_string(length);
+    return {CodePointsToUtf8(tag.Text()), n, length};
 }
 
 std::string ReportNoWords(const GeneratorSettings& settings) {

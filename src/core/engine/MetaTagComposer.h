@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -8,8 +9,21 @@
 
 namespace tagsmith {
 
-// The output-box text (UTF-8, CR LF): the keywords meta tag and its two summary lines, or the
-// ReportNoWords text when the table is empty. Trims settings.txbBeginMetaTagWith in place.
+// The keywords meta tag the table gives, with its number of keywords and of bytes (counted in
+// characters, as the summary line shows them). tag is empty when the table is.
+struct ComposedMetaTag {
+    std::string tag;  // UTF-8
+    std::int64_t keywords = 0;
+    std::int64_t bytes = 0;
+};
+
+// Composes the tag. Trims settings.txbBeginMetaTagWith in place.
+ComposedMetaTag ComposeMetaTag(const WordTable& table, GeneratorSettings& settings);
+// The output-box text of a composed tag (UTF-8, CR LF): the tag and its two summary lines, or
+// the ReportNoWords text when there is no tag.
+std::string FormatComposedMetaTag(const ComposedMetaTag& composed,
+                                  const GeneratorSettings& settings);
+// Both in one: the text "Generate/show keywords meta tag" puts into the output box.
 std::string ComposeKeywordsMetaTag(const WordTable& table, GeneratorSettings& settings);
 // Why there is nothing to show.
 std::string ReportNoWords(const GeneratorSettings& settings);

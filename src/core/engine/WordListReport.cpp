@@ -32,6 +32,18 @@ std::string Density(std::int32_t frequency, std::int64_t totalWords) {
 
 }  // namespace
 
+std::vector<WordListRow> WordListRows(const WordTable& table, std::int64_t totalWords) {
+    std::vector<WordListRow> rows;
+    rows.reserve(static_cast<std::size_t>(table.WordCount()));
+    for (std::int32_t i = 1; i <= table.WordCount(); ++i) {
+        const WordEntry entry = table.Entry(i);
+        rows.push_back({i, static_cast<std::int64_t>(RoundHalfEven(entry.KeyValue)),
+                        entry.Frequency, Density(entry.Frequency, totalWords),
+                        Windows1252ToUtf8(entry.Word)});
+    }
+    return rows;
+}
+
 std::string ListWords(const WordTable& table, std::int64_t totalWords,
                       const GeneratorSettings& settings) {
     const std::int32_t count = table.WordCount();
@@ -40,18 +52,16 @@ std::string ListWords(const WordTable& table, std::int64_t totalWords,
     const std::size_t rankWidth = std::max(kMinRankWidth, std::to_string(count).size());
     std::string report = kHeader;
     bool noteWritten = false;
-    for (std::int32_t i = 1; i <= count; ++i) {
-        const WordEntry entry = table.Entry(i);
-        const std::string value = std::to_string(RoundHalfEven(entry.KeyValue));
-        if (value == "0") {
+    for (const WordListRow& row : WordListRows(table, totalWords)) {
+        if (row.value == 0) {
             if (!noteWritten) report += kHiddenRowsNote;
             noteWritten = true;
             continue;
         }
-        report += PadLeft(std::to_string(i), rankWidth) + " " + PadLeft(value, 5) + " " +
-                  PadLeft(std::to_string(entry.Frequency), 4) + "  " +
-                  PadLeft(Density(entry.Frequency, totalWords), 4) + "%  " +
-                  Windows1252ToUtf8(entry.Word) + "\r\n";
+        report += PadLeft(std::to_string(row.rank), rankWidth) + " " +
+                  PadLeft(std::to_string(row.value), 5) + " " +
+                  PadLeft(std::to_string(row.frequency), 4) + "  " + PadLeft(row.density, 4) +
+                  "%  " + row.word + "\r\n";
     }
     return report;
 }

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace tagsmith {
 
@@ -22,10 +24,25 @@ static_assert(std::atomic<int>::is_always_lock_free, "the signal handler reads t
 // Shared with the signal handler, which can reach nothing else: the one place of process-wide
 // state, and written only through Remember and Forget.
 std::array<Slot, PendingFileRegistry::kSlots> g_slots;
+// Creations under way, and whether the program is ending. Sequentially consistent: a creation
+// either sees the end coming and waits, or is seen under way by CloseAndRemoveAll.
+std::atomic<int> g_creating{0};
+std::atomic<bool> g_closed{false};
+
+constexpr auto kCreationWait = std::chrono::seconds(5);
 
 }  // namespace
 
+void PendingFileRegistry::WaitIfClosed() noexcept {
+    while (g_closed.load()) std::this_thread::sleep_for(std::chrono::hours(1));
+}
+
 int PendingFileRegistry::Remember(const std::string& path) {
+    g_creating.fetch_add(1);
+    if (g_closed.load()) {
+        g_creating.fetch_sub(1);
+        WaitIfClosed();
+    }
     if (path.size() > kLongestPath) return -1;
     for (std::size_t i = 0; i < g_slots.size(); ++i) {
         Slot& slot = g_slots[i];
@@ -38,6 +55,19 @@ int PendingFileRegistry::Remember(const std::string& path) {
         return static_cast<int>(i);
     }
     return -1;
+}
+
+void PendingFileRegistry::Created() noexcept {
+    g_creating.fetch_sub(1);
+}
+
+void PendingFileRegistry::CloseAndRemoveAll() noexcept {
+    g_closed.store(true);
+    const auto giveUp = std::chrono::steady_clock::now() + kCreationWait;
+    while (g_creating.load() > 0 && std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::yield();
+    }
+    RemoveAll();
 }
 
 void PendingFileRegistry::Forget(int slot) {

@@ -74,6 +74,7 @@ void SafeFileWriter::CreateTemporary() {
         // Known to the signal handler before it exists, so that no moment leaves it behind.
         const int slot = PendingFileRegistry::Remember(candidate);
         const int fd = m_files.CreateExclusive(candidate);
+        PendingFileRegistry::Created();
         if (fd >= 0) {
             m_fd = fd;
             m_slot = slot;
@@ -149,6 +150,7 @@ void SafeFileWriter::CheckUnchanged() {
 void SafeFileWriter::Commit() {
     Finish();
     CheckUnchanged();
+    PendingFileRegistry::WaitIfClosed();
     if (m_files.Rename(m_temporary, m_target) != 0) ThrowLastError(m_target);
     m_committed = true;
     PendingFileRegistry::Forget(m_slot);

@@ -1,11 +1,14 @@
 // The document changed by another program between the insertion's reading and its renames.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <functional>
 #include <set>
 
 #include "core/editor/InsertTagIntoDocument.h"
+#include "core/text/StringOperations.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/TestSupport.h"
 
@@ -62,7 +65,7 @@ private:
 TEST(DocumentChangedTest, AnotherProgramsSaveBeforeTheRenameIsKeptAndNothingIsWritten) {
     using Moment = InterferingFileSystemCalls::Moment;
     // How the other program changes the document.
-    enum class Change { ReplacedByRename, RewrittenInPlace, Appended, Removed };
+    enum class Change { ReplacedByRename, RewrittenInPlace, Appended, Removed, SameSize };
     struct Case {
         Moment moment;
         Change change;
@@ -76,6 +79,8 @@ TEST(DocumentChangedTest, AnotherProgramsSaveBeforeTheRenameIsKeptAndNothingIsWr
         {Moment::TemporaryClosed, Change::Removed, true},
         // With backup the backup's rename comes first: the check before it still holds.
         {Moment::TemporaryClosed, Change::RewrittenInPlace, true},
+        // The same inode and size: only the time of last change tells.
+        {Moment::TemporaryClosed, Change::SameSize, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.moment) * 10 + static_cast<int>(c.change));
@@ -102,6 +107,20 @@ TEST(DocumentChangedTest, AnotherProgramsSaveBeforeTheRenameIsKeptAndNothingIsWr
                     fs::remove(path);
                     expected.clear();
                     break;
+                case Change::SameSize: {
+                    struct stat status {};
+                    ::stat(path.c_str(), &status);
+                    expected = ReplaceAll(kDocument, "body", "BODY");
+                    const int fd = ::open(path.c_str(), O_WRONLY);
+                    EXPECT_EQ(::write(fd, expected.data(), expected.size()),
+                              static_cast<ssize_t>(expected.size()));
+                    // A clock tick may be coarser than the test: the time moves on explicitly.
+                    const struct timespec times[2] = {status.st_atim,
+                                                      {status.st_mtim.tv_sec + 1, 0}};
+                    ::futimens(fd, times);
+                    ::close(fd);
+                    break;
+                }
             }
         };
         FakeMessageBoxes messages;

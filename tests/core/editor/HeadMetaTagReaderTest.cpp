@@ -67,6 +67,25 @@ TEST(HeadReportTest, ReportsTheTagsOfTheHeadAndOnlyReadsTheDocument) {
     EXPECT_EQ(ReadHeadMetaTags((folder.Path() / "none.html").string()), kError);
 }
 
+TEST(HeadReportTest, EntriesKnowTheirKindAndLine) {
+    const TemporaryFolder folder;
+    const auto path = folder.WriteFile(
+        "page.html", "<title>A</title>\n<!-- c\n-->\n" + kDescription + "\n" + kKeywords +
+                         "\n</head>\n" + kKeywords + "\n");
+    const HeadTags tags = ReadHeadTags(path.string());
+    using Kind = HeadTag::Kind;
+    const std::vector<std::tuple<Kind, std::string, int>> expected = {
+        {Kind::Title, "A", 1}, {Kind::Description, kDescription, 4}, {Kind::Keywords, kKeywords, 5}};
+    ASSERT_EQ(tags.entries.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(std::tie(tags.entries[i].kind, tags.entries[i].text, tags.entries[i].line),
+                  expected[i]);
+    }
+    EXPECT_FALSE(tags.failed);
+    EXPECT_EQ(tags.First(Kind::Keywords), &tags.entries[2]);
+    EXPECT_EQ(tags.First(Kind::Zpma), nullptr);
+}
+
 TEST(ShowExistingKeywordMetaTagTest, TrimsTheInputRefusesMissingFilesOrFillsTheBox) {
     const TemporaryFolder folder;
     const auto page = folder.WriteFile("page.htm", "<title>T</title>\r\n");

@@ -1,0 +1,174 @@
+// tagsmith-cli run as real processes the way a hostile user would run it on a site: standard
+// descriptors closed, backup names held by links and folders, a report written over a document,
+// and dry-run diffs handed to GNU patch on names that hold blanks, line breaks and bytes that are
+// no UTF-8.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fakes/TestSupport.h"
+
+namespace tagsmith {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kTagStart = "<meta name=\"keywords\"";
+
+std::string Page(const std::string& title) {
+    return "<html>\n<head>\n<title>" + title +
+           "</title>\n</head>\n<body>\n<p>Basil and thyme in pots; basil and thyme on the "
+           "windowsill.</p>\n</body>\n</html>\n";
+}
+
+// A page insert refuses: it has no </head>.
+const std::string kHeadless = "<html>\n<body>\n<p>Basil and thyme, basil and thyme.</p>\n</html>\n";
+
+struct ToolRun {
+    int status = -1;
+    std::string err;
+};
+
+// Runs "tagsmith-cli ARGUMENTS REDIRECTIONS" in the folder; stdout is thrown away unless the
+// redirections say otherwise.
+ToolRun Tool(const fs::path& folder, const std::vector<std::string>& arguments,
+             const std::string& redirections = ">/dev/null") {
+    std::string command = "cd " + test::ShellQuoted(folder.string()) + " && " +
+                          test::ShellQuoted((test::BinaryFolder() / "tagsmith-cli").string());
+    for (const std::string& argument : arguments) command += " " + test::ShellQuoted(argument);
+    const fs::path err = folder / ".err";
+    command += " 2>" + test::ShellQuoted(err.string()) + " " + redirections;
+    const int raw = std::system(command.c_str());
+    ToolRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1,
+                fs::exists(err) ? test::ReadFileBytes(err) : ""};
+    fs::remove(err);
+    return run;
+}
+
+// Every regular file below the folder with its bytes (hidden names and links left out).
+std::map<std::string, std::string> Files(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file() && !entry.is_symlink() &&
+            !entry.path().filename().string().starts_with(".")) {
+            files[fs::relative(entry.path(), folder).string()] = test::ReadFileBytes(entry.path());
+        }
+    }
+    return files;
+}
+
+TEST(SiteSafetyTest, AClosedStandardDescriptorNeverLeadsIntoADocument) {
+    for (const char* closed : {"2>&-", "<&- >&- 2>&-", ">&-"}) {
+        SCOPED_TRACE(closed);
+        const test::TemporaryFolder folder;
+        for (int i = 0; i < 60; ++i) {
+            folder.WriteFile("p" + std::to_string(100 + i) + ".html",
+                             i % 2 == 0 ? Page("Herbs") : kHeadless);
+        }
+        // The error stream is closed after the tool's own redirection of it.
+        const ToolRun run = Tool(folder.Path(), {"insert", "--jobs", "2", "."}, closed);
+        EXPECT_EQ(run.status, 1);
+        for (const auto& [name, bytes] : Files(folder.Path())) {
+            EXPECT_EQ(bytes.find("tagsmith"), std::string::npos) << name;
+            const bool refused = bytes.find("</head>") == std::string::npos;
+            EXPECT_EQ(bytes.find(kTagStart) != std::string::npos, !refused) << name;
+        }
+    }
+}
+
+TEST(SiteSafetyTest, ABackupNameHeldByAnythingButARegularFileIsRefused) {
+    const struct {
+        const char* document;
+        const char* backup;
+        bool folder;  // the backup name is a folder, else a link to "other.txt"
+        std::vector<std::string> arguments;
+    } cases[] = {
+        {"b.html", "b.bak.html", false, {"insert", "--backup", "b.html"}},
+        {"p.php", "p.bak.php", false, {"insert", "p.php"}},  // always backed up
+        {"c.html", "c.bak.html", true, {"insert", "--backup", "c.html"}},
+        {"d.php", "d.bak.php", false, {"insert", "--dry-run", "d.php"}},  // as insert would
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.document);
+        const test::TemporaryFolder folder;
+        folder.WriteFile(c.document, Page("Herbs"));
+        const fs::path other = folder.WriteFile("other.txt", "other\n");
+        fs::permissions(other, fs::perms::owner_read);
+        if (c.folder) {
+            fs::create_directory(folder.Path() / c.backup);
+        } else {
+            fs::create_symlink("other.txt", folder.Path() / c.backup);
+        }
+        const auto before = Files(folder.Path());
+        const ToolRun run = Tool(folder.Path(), c.arguments);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, std::string("tagsmith: ") + c.document + ": Not inserted: " + c.backup +
+                               " is not a regular file. Meta tag not inserted, because the backup "
+                               "would be written into whatever that name leads to.\n");
+        EXPECT_EQ(Files(folder.Path()), before);
+        EXPECT_EQ(fs::status(other).permissions() & fs::perms::all, fs::perms::owner_read);
+    }
+}
+
+TEST(SiteSafetyTest, TheReportNeverReplacesADocumentOrAWriteProtectedFile) {
+    const test::TemporaryFolder folder;
+    folder.WriteFile("site/a.html", Page("Apples"));
+    folder.WriteFile("site/b.html", Page("Basil"));
+    fs::permissions(folder.WriteFile("protected.html", "mine\n"), fs::perms::owner_read);
+    fs::create_symlink("site/a.html", folder.Path() / "link.html");
+    const auto before = Files(folder.Path());
+    const struct {
+        const char* page;
+        int status;
+    } refused[] = {{"site/b.html", 1}, {"link.html", 1}, {"protected.html", 1}, {"", 2}};
+    for (const auto& c : refused) {
+        EXPECT_EQ(Tool(folder.Path(), {"report", "-o", c.page, "site"}).status, c.status) << c.page;
+        EXPECT_EQ(Files(folder.Path()), before) << c.page;
+    }
+    // A page inside the site is written, and later runs do not take it for a document.
+    EXPECT_EQ(Tool(folder.Path(), {"report", "-o", "site/report.html", "site"}).status, 0);
+    EXPECT_EQ(Files(folder.Path()).size(), before.size() + 1);
+    const test::TemporaryFolder out;
+    const fs::path checked = out.Path() / "check.txt";
+    Tool(folder.Path(), {"check", "site"}, ">" + test::ShellQuoted(checked.string()));
+    EXPECT_EQ(test::ReadFileBytes(checked),
+              "site/a.html: stale (no keywords tag)\nsite/b.html: stale (no keywords tag)\n");
+}
+
+TEST(SiteSafetyTest, GnuPatchAppliesTheDryRunToExactlyTheNamedDocuments) {
+    if (std::system("patch --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "no GNU patch";
+    const std::vector<std::string> documents = {
+        "my page.html", "tab\tname.html", "line\n--- victim.txt\n.html", "+++ plus.html",
+        " lead.html",   "caf\xE9.html",   "quote\"back\\slash.html"};
+    const test::TemporaryFolder patched;
+    const test::TemporaryFolder inserted;
+    for (const test::TemporaryFolder* folder : {&patched, &inserted}) {
+        for (const std::string& name : documents) folder->WriteFile("site/" + name, Page(name));
+        // Files that a header read up to its first blank or line break would name.
+        folder->WriteFile("site/my", "not a document\n");
+        folder->WriteFile("victim.txt", "not a document\n");
+    }
+    const fs::path diff = patched.Path() / ".diff";
+    EXPECT_EQ(Tool(patched.Path(), {"insert", "--dry-run", "site"},
+                   ">" + test::ShellQuoted(diff.string()))
+                  .status,
+              0);
+    const std::string patch = "cd " + test::ShellQuoted(patched.Path().string()) +
+                              " && patch -p0 -s -i " + test::ShellQuoted(diff.string());
+    EXPECT_EQ(std::system(patch.c_str()), 0);
+    EXPECT_EQ(Tool(inserted.Path(), {"insert", "site"}).status, 0);
+    const auto files = Files(patched.Path());
+    EXPECT_EQ(files, Files(inserted.Path()));
+    EXPECT_EQ(files.at("site/my"), "not a document\n");
+    EXPECT_EQ(files.at("victim.txt"), "not a document\n");
+    EXPECT_NE(files.at("site/my page.html").find(kTagStart), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tagsmith
