@@ -35,6 +35,16 @@ std::string Joined(const std::vector<std::string>& words, char mark) {
     return text;
 }
 
+// The code of the language a scan found for its document, under --language auto; else empty.
+std::string FoundLanguage(const GeneratorSettings& settings, const ScanSession& session) {
+    const int language = session.State.Language;
+    if (settings.cboLanguage != kAutomaticLanguagePosition || language < 0 ||
+        language >= kLanguageCount) {
+        return {};
+    }
+    return std::string(kLanguageCodes[static_cast<std::size_t>(language)]);
+}
+
 }  // namespace
 
 std::string StaleLine(const std::string& file, const Freshness& freshness) {
@@ -116,6 +126,7 @@ void DocumentProcessor::Generate(DocumentReport& report) const {
     StringOutputBox output;
     RecordingMessageBoxes messages(report.file);
     if (!ScanOrRefuse(true, report, settings, session, output, messages)) return;
+    report.language = FoundLanguage(settings, session);
     report.outputText = ConsoleReport(output.Text());
     report.composed = ParseComposedTag(output.Text());
 }
@@ -126,6 +137,7 @@ void DocumentProcessor::List(DocumentReport& report) const {
     StringOutputBox output;
     RecordingMessageBoxes messages(report.file);
     if (!ScanOrRefuse(false, report, settings, session, output, messages)) return;
+    report.language = FoundLanguage(settings, session);
     report.outputText = ConsoleReport(output.Text());
     report.words = ListedWords(session.Table, session.State.TotalWords);
 }
@@ -149,6 +161,7 @@ void DocumentProcessor::CheckOrSurvey(DocumentReport& report) const {
     StringOutputBox output;
     RecordingMessageBoxes messages(report.file);
     if (!ScanOrRefuse(true, report, settings, session, output, messages)) return;
+    report.language = FoundLanguage(settings, session);
     report.composed = ParseComposedTag(output.Text());
     report.existing = ParseExistingTags(ReadHeadMetaTags(settings.txbInputFile));
     report.freshness = CompareKeywords(report.existing->keywords, report.composed->tag);
@@ -187,6 +200,7 @@ void DocumentProcessor::DryRun(DocumentReport& report) const {
     StringOutputBox output;
     RecordingMessageBoxes messages(report.file);
     if (!ScanOrRefuse(true, report, settings, session, output, messages)) return;
+    report.language = FoundLanguage(settings, session);
     // The checks of the insert command that can fail after a successful scan.
     if (session.Table.WordCount() == 0) {
         messages.Show(kTagNotGenerated, kInsertCaption, MessageIcon::Information,

@@ -66,7 +66,7 @@ std::vector<ListedWord> ListedWords(const WordTable& table, std::int64_t totalWo
         const int value = static_cast<int>(RoundHalfEven(entry.KeyValue));
         if (value == 0) continue;
         words.push_back({i, value, entry.Frequency, Density(entry.Frequency, totalWords),
-                         Windows1252ToUtf8(entry.Word)});
+                         std::string(entry.Word)});
     }
     return words;
 }

@@ -52,7 +52,7 @@ void CommonWordLists::LoadCommonWords(int language, const std::filesystem::path&
     std::string bytes;
     if (!ReadWholeFile(file, bytes)) return;
     // Any line end (LF, CR LF or CR) ends a line, so no file needs a line-ending warning.
-    const std::string text = DecodeTextToWindows1252(bytes);
+    const std::string text = DecodeTextToUtf8(bytes);
     const bool french = language == kFrenchPosition;
     std::size_t start = 0;
     while (start < text.size()) {

@@ -51,7 +51,7 @@ std::string ListWords(const WordTable& table, std::int64_t totalWords,
         report += PadLeft(std::to_string(i), rankWidth) + " " + PadLeft(value, 5) + " " +
                   PadLeft(std::to_string(entry.Frequency), 4) + "  " +
                   PadLeft(Density(entry.Frequency, totalWords), 4) + "%  " +
-                  Windows1252ToUtf8(entry.Word) + "\r\n";
+                  std::string(entry.Word) + "\r\n";
     }
     return report;
 }

@@ -6,14 +6,12 @@
 
 namespace tagsmith {
 
-// Every character the program reasons about is a Windows-1252 code, held as one byte of a
-// std::string ("cp1252 text"). Files are decoded as UTF-8 when they are valid UTF-8 (a leading
-// byte-order mark dropped), otherwise as Windows-1252. A character that Windows-1252 cannot hold
-// becomes kUnrepresentableChar: no word character, and it matches nothing in any table.
-// Everything shown or written out is UTF-8.
+// Inside the program text is UTF-8. Files are taken as UTF-8 when they are valid UTF-8 (a leading
+// byte-order mark dropped), otherwise as Windows-1252, and transcoded to UTF-8 once, on reading.
+// The code page's codes remain for the character rules of the characters it holds and for
+// writing a Windows-1252 document.
 enum class TextEncoding { Utf8, Windows1252 };
 
-inline constexpr char kUnrepresentableChar = '\x81';
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // Checks UTF-8 validity of a byte stream fed in pieces (sequences may straddle pieces).
@@ -32,14 +30,20 @@ private:
 
 bool IsValidUtf8(std::string_view bytes);
 
-// Decodes bytes in the given encoding to cp1252 text.
-std::string DecodeToWindows1252(std::string_view bytes, TextEncoding encoding);
-// The same in the bytes' own buffer (a character never takes more bytes in cp1252).
-void DecodeToWindows1252InPlace(std::string& bytes, TextEncoding encoding);
-// Decodes a whole text: BOM dropped, UTF-8 when valid, else Windows-1252.
-std::string DecodeTextToWindows1252(std::string_view bytes);
-// UTF-8 text (typed by the user) to cp1252 text; invalid sequences are taken as Windows-1252 bytes.
-std::string Utf8ToWindows1252(std::string_view utf8);
+// Decodes one well-formed UTF-8 sequence at bytes[pos]; returns its length, or 0 when the bytes
+// there do not form a valid sequence.
+std::size_t DecodeSequence(std::string_view bytes, std::size_t pos, char32_t& codePoint);
+// Appends a code point in UTF-8 (U+FFFD for a surrogate or a value beyond U+10FFFF).
+void AppendUtf8(std::string& out, char32_t codePoint);
+// The number of characters of UTF-8 text (bytes that are no continuation byte).
+std::size_t CountCharacters(std::string_view utf8);
+
+// Bytes in the given encoding as UTF-8 (UTF-8 bytes stay as they are).
+std::string DecodeToUtf8(std::string_view bytes, TextEncoding encoding);
+void DecodeToUtf8InPlace(std::string& bytes, TextEncoding encoding);
+// A whole text as UTF-8: BOM dropped, UTF-8 when valid, else Windows-1252.
+std::string DecodeTextToUtf8(std::string_view bytes);
+
 std::string Windows1252ToUtf8(std::string_view cp1252);
 // Unicode code point of a Windows-1252 code, and back (nullopt-like: -1 when not representable).
 char32_t Windows1252ToCodePoint(unsigned char code);

@@ -26,7 +26,7 @@ TEST(CommonWordListsTest, StoresTheDistinctWordsSorted) {
         int language = kEnglishPosition;
     };
     const Words andOfThe = {"and", "of", "the"};
-    const Words ete = {"\xE9t\xE9", "\xFCnf"};
+    const Words ete = {"\xC3\xA9t\xC3\xA9", "\xC3\xBCnf"};
     const std::vector<Case> cases = {
         {"the\r\nand\r\nof\r\n", andOfThe},
         {"the\nand\nof", andOfThe},
@@ -37,6 +37,8 @@ TEST(CommonWordListsTest, StoresTheDistinctWordsSorted) {
         {"\xC3\x89t\xC3\xA9\n\xC3\xBCnf\n", ete},
         {"\xC9t\xE9\n\xFCnf\n", ete},
         {"\xEF\xBB\xBFthe\n", {"the"}},
+        {"\xD0\x92 \xD0\x9D\xD0\x90\n\xE7\x9A\x84",
+         {"\xD0\xB2", "\xD0\xBD\xD0\xB0", "\xE7\x9A\x84"}},
         {"aujourd'hui -t-il 'quoi\n", {"aujourd'hui", "quoi", "t-il"}, kFrenchPosition},
         {"aujourd'hui -t-il\n", {"aujourd", "hui", "il", "t"}, kGermanPosition},
         // A control character among the first 16384 bytes makes the list unavailable.

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string_view>
+
+namespace tagsmith {
+
+// Unicode properties of characters beyond Windows-1252, from ICU.
+
+// A letter or a combining mark.
+bool IsUnicodeLetterOrMark(char32_t c);
+// A decimal digit of any script.
+bool IsUnicodeDigit(char32_t c);
+// Unicode simple case folding.
+char32_t UnicodeSimpleFold(char32_t c);
+
+enum class VowelClass {
+    Vowel,      // a vowel of a script that writes vowels
+    Consonant,  // another letter of such a script
+    Neutral,    // a mark, digit or sign shared by scripts
+    NoVowels,   // a letter of a script without the notion (Arabic, Hebrew, Indic, Han, ...)
+};
+VowelClass ClassifyVowel(char32_t c);
+
+// A character of a script written without spaces between words (Han, Hiragana, Katakana, Thai,
+// Lao, Khmer, Myanmar), which a dictionary cuts into words.
+bool IsDictionaryScript(char32_t c);
+// True when the UTF-8 text holds such a character.
+bool HoldsDictionaryScript(std::string_view text);
+
+}  // namespace tagsmith
