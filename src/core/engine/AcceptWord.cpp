@@ -20,7 +20,12 @@ bool EndsWith(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
-bool IsOneRepeatedCharacter(std::string_view lower, std::size_t characters) {
+bool IsOneRepeatedCharacter(std::string_view lower) {
+    if (lower.size() < 2) return false;
+    if (static_cast<unsigned char>(lower.front()) < 0x80) {
+        return std::all_of(lower.begin(), lower.end(), [&](char c) { return c == lower.front(); });
+    }
+    const std::size_t characters = CountCharacters(lower);
     if (characters < 2) return false;
     const std::size_t first = lower.size() / characters;  // the bytes of each, when all are equal
     if (first * characters != lower.size()) return false;
@@ -44,8 +49,8 @@ bool IsRomanNumeral(std::string_view lower) {
 
 // Adverbs and past forms ("quickly", "generated") rarely make good keywords.
 bool HasDroppedSuffix(std::string_view lower) {
-    if (CountCharacters(lower) < kMinSuffixRuleLength) return false;
     if (!EndsWith(lower, "ly") && !EndsWith(lower, "ed")) return false;
+    if (CountCharacters(lower) < kMinSuffixRuleLength) return false;
     if (std::find(kSuffixExceptions.begin(), kSuffixExceptions.end(), lower) !=
         kSuffixExceptions.end()) {
         return false;
@@ -63,7 +68,7 @@ bool AcceptWord(const std::string& word, const GeneratorSettings& settings,
     const std::size_t characters = CountCharacters(word);
     if (settings.chkIgnoreShortWords && IsShortWord(word, characters, settings)) return false;
     if (characters > kMaxWordLength) return false;
-    if (IsOneRepeatedCharacter(lower, CountCharacters(lower))) return false;
+    if (IsOneRepeatedCharacter(lower)) return false;
     if (ignoreList.ContainsLower(lower)) return false;
     if (IsRomanNumeral(lower)) return false;
     if (HasNoVowel(word)) return false;

@@ -1,6 +1,7 @@
 #include "core/text/CharacterRules.h"
 
 #include <array>
+#include <cstdint>
 
 #include "core/text/TextEncoding.h"
 #include "core/text/UnicodeCharacter.h"
@@ -77,6 +78,15 @@ std::size_t CharAt(std::string_view text, std::size_t pos, char32_t& codePoint) 
 constinit const std::array<bool, 256> kLetterTable = MakeLetterTable();
 
 std::size_t NonAsciiWordCharLength(std::string_view text, std::size_t pos, bool digitsAllowed) {
+    if (const char32_t two = DecodeTwoBytes(text, pos); two != 0) {
+        // The code page's characters among these are letters below U+0100 only (Š, Œ, Ÿ and the
+        // like are none in its rules).
+        if (two < 0x100) return kLetterTable[two] ? 2 : 0;
+        if (CodePointToWindows1252(two) >= 0) return 0;
+        const std::uint8_t flags = TwoByteCharacters().flags[two];
+        if ((flags & TwoByteProperties::kLetterOrMark) != 0) return 2;
+        return digitsAllowed && (flags & TwoByteProperties::kDigit) != 0 ? 2 : 0;
+    }
     char32_t codePoint = 0;
     const std::size_t length = DecodeSequence(text, pos, codePoint);
     if (length == 0) return 0;
@@ -107,26 +117,52 @@ char32_t FoldCase(char32_t c) {
 }
 
 std::string FoldCase(std::string_view text) {
-    std::string folded;
-    folded.reserve(text.size());
+    std::string folded(text);
     std::size_t pos = 0;
+    // ASCII folds in place; the rest is rebuilt from the first other character on.
+    while (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80) {
+        folded[pos] = FoldCase(text[pos]);
+        ++pos;
+    }
+    if (pos == text.size()) return folded;
+    // A folded character takes at most one and a half times the bytes of the original.
+    folded.resize(text.size() * 2);
+    std::size_t written = pos;
+    const auto put = [&folded, &written](char32_t codePoint) {
+        if (codePoint < 0x80) {
+            folded[written++] = static_cast<char>(codePoint);
+        } else if (codePoint < 0x800) {
+            folded[written++] = static_cast<char>(0xC0 | (codePoint >> 6));
+            folded[written++] = static_cast<char>(0x80 | (codePoint & 0x3F));
+        } else {
+            std::string encoded;
+            AppendUtf8(encoded, codePoint);
+            for (const char c : encoded) folded[written++] = c;
+        }
+    };
     while (pos < text.size()) {
         const char c = text[pos];
         if (static_cast<unsigned char>(c) < 0x80) {
-            folded.push_back(FoldCase(c));
+            folded[written++] = FoldCase(c);
             ++pos;
+            continue;
+        }
+        if (const char32_t two = DecodeTwoBytes(text, pos); two != 0) {
+            put(FoldCase(two));
+            pos += 2;
             continue;
         }
         char32_t codePoint = 0;
         const std::size_t length = DecodeSequence(text, pos, codePoint);
         if (length == 0) {
-            folded.push_back(c);
+            folded[written++] = c;
             ++pos;
             continue;
         }
-        AppendUtf8(folded, FoldCase(codePoint));
+        put(FoldCase(codePoint));
         pos += length;
     }
+    folded.resize(written);
     return folded;
 }
 

@@ -1,6 +1,7 @@
 #include "core/text/TextEncoding.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -113,6 +114,12 @@ void Utf8Validator::Feed(std::string_view bytes) {
             }
         }
         const auto b = static_cast<unsigned char>(bytes[k]);
+        // A whole sequence of two bytes at once: most letters of the alphabetic scripts.
+        if (m_pending == 0 && b >= 0xC2 && b <= 0xDF && k + 1 < bytes.size() &&
+            (static_cast<unsigned char>(bytes[k + 1]) & 0xC0) == 0x80) {
+            ++k;
+            continue;
+        }
         if (m_pending > 0) {
             if (b < m_lower || b > m_upper) {
                 m_valid = false;
@@ -151,16 +158,7 @@ char32_t Windows1252ToCodePoint(unsigned char code) {
     return code;
 }
 
-int CodePointToWindows1252(char32_t codePoint) {
-    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
-        return static_cast<int>(codePoint);
-    }
-    // Every other character of the code page is a C1 control or lies in U+0152..U+02DC or
-    // U+2013..U+2122: whole scripts (Greek, Cyrillic, ...) between them are passed at once.
-    if (codePoint > 0x2122 || (codePoint >= 0x100 && codePoint < 0x152) ||
-        (codePoint > 0x2DC && codePoint < 0x2013)) {
-        return -1;
-    }
+int CodePointToWindows1252Special(char32_t codePoint) {
     for (std::size_t i = 0; i < kHighControlRange.size(); ++i) {
         if (kHighControlRange[i] == codePoint) return static_cast<int>(0x80 + i);
     }
@@ -188,9 +186,19 @@ std::string DecodeTextToUtf8(std::string_view bytes) {
 }
 
 std::size_t CountCharacters(std::string_view utf8) {
-    std::size_t count = 0;
-    for (const char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    return count;
+    // Eight bytes at a time: a continuation byte (10xxxxxx) has bit 7 set and bit 6 clear.
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t continuations = 0;
+    std::size_t k = 0;
+    for (; k + 8 <= utf8.size(); k += 8) {
+        std::uint64_t eight = 0;
+        std::memcpy(&eight, utf8.data() + k, sizeof eight);
+        continuations += static_cast<std::size_t>(std::popcount(eight & ~(eight << 1) & kHighBits));
+    }
+    for (; k < utf8.size(); ++k) {
+        continuations += (static_cast<unsigned char>(utf8[k]) & 0xC0) == 0x80 ? 1 : 0;
+    }
+    return utf8.size() - continuations;
 }
 
 std::string Windows1252ToUtf8(std::string_view cp1252) {

@@ -32,21 +32,19 @@ char32_t BaseLetter(char32_t c) {
     return static_cast<char32_t>(decomposition.char32At(0));
 }
 
-}  // namespace
-
-bool IsUnicodeLetterOrMark(char32_t c) {
+bool LookUpLetterOrMark(char32_t c) {
     return (U_GET_GC_MASK(static_cast<UChar32>(c)) & (U_GC_L_MASK | U_GC_M_MASK)) != 0;
 }
 
-bool IsUnicodeDigit(char32_t c) {
+bool LookUpDigit(char32_t c) {
     return u_charType(static_cast<UChar32>(c)) == U_DECIMAL_DIGIT_NUMBER;
 }
 
-char32_t UnicodeSimpleFold(char32_t c) {
+char32_t LookUpFold(char32_t c) {
     return static_cast<char32_t>(u_foldCase(static_cast<UChar32>(c), U_FOLD_CASE_DEFAULT));
 }
 
-VowelClass ClassifyVowel(char32_t c) {
+VowelClass LookUpVowel(char32_t c) {
     if (!u_isalpha(static_cast<UChar32>(c))) return VowelClass::Neutral;
     UErrorCode status = U_ZERO_ERROR;
     const UScriptCode script = uscript_getScript(static_cast<UChar32>(c), &status);
@@ -73,10 +71,48 @@ VowelClass ClassifyVowel(char32_t c) {
         default:
             return VowelClass::NoVowels;
     }
-    const char32_t base = BaseLetter(UnicodeSimpleFold(BaseLetter(c)));
-    return vowels.find(UnicodeSimpleFold(base)) != std::u32string_view::npos
-               ? VowelClass::Vowel
-               : VowelClass::Consonant;
+    const char32_t base = BaseLetter(LookUpFold(BaseLetter(c)));
+    return vowels.find(LookUpFold(base)) != std::u32string_view::npos ? VowelClass::Vowel
+                                                                      : VowelClass::Consonant;
+}
+
+// Kept out of line, so that the accessor below stays a load and a test.
+[[gnu::noinline]] TwoByteProperties MakeTwoByteProperties() {
+    TwoByteProperties made;
+    for (char32_t c = 0; c < TwoByteProperties::kEnd; ++c) {
+        made.fold[c] = static_cast<char16_t>(LookUpFold(c));
+        made.flags[c] = static_cast<std::uint8_t>(
+            (LookUpLetterOrMark(c) ? TwoByteProperties::kLetterOrMark : 0) |
+            (LookUpDigit(c) ? TwoByteProperties::kDigit : 0));
+        made.vowel[c] = static_cast<std::uint8_t>(LookUpVowel(c));
+    }
+    return made;
+}
+
+}  // namespace
+
+const TwoByteProperties& TwoByteCharacters() {
+    static const TwoByteProperties properties = MakeTwoByteProperties();
+    return properties;
+}
+
+bool IsUnicodeLetterOrMark(char32_t c) {
+    if (c >= TwoByteProperties::kEnd) return LookUpLetterOrMark(c);
+    return (TwoByteCharacters().flags[c] & TwoByteProperties::kLetterOrMark) != 0;
+}
+
+bool IsUnicodeDigit(char32_t c) {
+    if (c >= TwoByteProperties::kEnd) return LookUpDigit(c);
+    return (TwoByteCharacters().flags[c] & TwoByteProperties::kDigit) != 0;
+}
+
+char32_t UnicodeSimpleFold(char32_t c) {
+    return c < TwoByteProperties::kEnd ? TwoByteCharacters().fold[c] : LookUpFold(c);
+}
+
+VowelClass ClassifyVowel(char32_t c) {
+    if (c >= TwoByteProperties::kEnd) return LookUpVowel(c);
+    return static_cast<VowelClass>(TwoByteCharacters().vowel[c]);
 }
 
 bool IsDictionaryScript(char32_t c) {

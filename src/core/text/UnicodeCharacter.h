@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace tagsmith {
@@ -12,6 +14,19 @@ bool IsUnicodeLetterOrMark(char32_t c);
 bool IsUnicodeDigit(char32_t c);
 // Unicode simple case folding.
 char32_t UnicodeSimpleFold(char32_t c);
+
+// The same properties for every character of two UTF-8 bytes (U+0080 to U+07FF: Latin beyond
+// ASCII, Greek, Cyrillic, Armenian, Hebrew, Arabic, ...), made from ICU once, for the loops that
+// ask for every letter of such text.
+struct TwoByteProperties {
+    static constexpr char32_t kEnd = 0x800;
+    std::array<char16_t, kEnd> fold{};
+    std::array<std::uint8_t, kEnd> flags{};  // kLetterOrMark, kDigit
+    std::array<std::uint8_t, kEnd> vowel{};  // a VowelClass
+    static constexpr std::uint8_t kLetterOrMark = 1;
+    static constexpr std::uint8_t kDigit = 2;
+};
+const TwoByteProperties& TwoByteCharacters();
 
 enum class VowelClass {
     Vowel,      // a vowel of a script that writes vowels
