@@ -151,4 +151,35 @@ bool HoldsDictionaryScript(std::string_view text) {
     return false;
 }
 
+bool MayHoldGreek(std::string_view text) {
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const auto b = static_cast<unsigned char>(text[k]);
+        if (b == 0xCD || b == 0xCE || b == 0xCF) return true;
+        if (b == 0xE1 && k + 1 < text.size() && static_cast<unsigned char>(text[k + 1]) >= 0xBC) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string WithoutAccents(std::string_view text) {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
+    if (U_FAILURE(status)) return std::string(text);
+    const icu::UnicodeString decomposed =
+        nfd->normalize(icu::UnicodeString::fromUTF8(
+                           icu::StringPiece(text.data(), static_cast<int32_t>(text.size()))),
+                       status);
+    if (U_FAILURE(status)) return std::string(text);
+    icu::UnicodeString kept;
+    for (int32_t k = 0; k < decomposed.length();) {
+        const UChar32 c = decomposed.char32At(k);
+        if (u_charType(c) != U_NON_SPACING_MARK) kept.append(c);
+        k += U16_LENGTH(c);
+    }
+    std::string result;
+    kept.toUTF8String(result);
+    return result;
+}
+
 }  // namespace tagsmith

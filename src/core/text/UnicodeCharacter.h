@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace tagsmith {
@@ -41,5 +42,12 @@ VowelClass ClassifyVowel(char32_t c);
 bool IsDictionaryScript(char32_t c);
 // True when the UTF-8 text holds such a character.
 bool HoldsDictionaryScript(std::string_view text);
+
+// True when the UTF-8 text may hold a Greek letter (a byte of U+0340 to U+03FF or U+1F00 to
+// U+1FFF).
+bool MayHoldGreek(std::string_view text);
+// The text with the accents and breathings of its letters removed (canonical decomposition
+// without the combining marks): Greek stop-word lists are written without them.
+std::string WithoutAccents(std::string_view text);
 
 }  // namespace tagsmith
