@@ -34,6 +34,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET tagsmith)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
+    # The window shows the words of every script; Chinese, Japanese and Korean need this font.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 

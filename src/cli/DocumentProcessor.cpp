@@ -61,6 +61,16 @@ ExistingTags Existing(const HeadTags& tags) {
     return existing;
 }
 
+// The code of the language a scan found for its document, under --language auto; else empty.
+std::string FoundLanguage(const GeneratorSettings& settings, const ScanSession& session) {
+    const int language = session.State.Language;
+    if (settings.cboLanguage != kAutomaticLanguagePosition || language < 0 ||
+        language >= kLanguageCount) {
+        return {};
+    }
+    return std::string(kLanguageCodes[static_cast<std::size_t>(language)]);
+}
+
 }  // namespace
 
 DocumentReport DocumentProcessor::Process(const std::string& file) const {
@@ -127,6 +137,7 @@ void DocumentProcessor::Generate(DocumentReport& report) const {
     StringOutputBox output;
     RecordingMessageBoxes messages(report.file);
     if (!ScanOrRefuse(true, report, settings, session, output, messages)) return;
+    report.language = FoundLanguage(settings, session);
     report.outputText = ConsoleReport(output.Text());
     report.composed = Composed(session, settings);
 }
@@ -137,6 +148,7 @@ void DocumentProcessor::List(DocumentReport& report) const {
     StringOutputBox output;
     RecordingMessageBoxes messages(report.file);
     if (!ScanOrRefuse(false, report, settings, session, output, messages)) return;
+    report.language = FoundLanguage(settings, session);
     report.outputText = ConsoleReport(output.Text());
     report.words = ListedWords(session);
     if (session.Table.WordCount() == 0) report.noWordsMessage = ReportNoWords(settings);
@@ -160,6 +172,7 @@ void DocumentProcessor::CheckOrSurvey(DocumentReport& report) const {
     StringOutputBox output;
     RecordingMessageBoxes messages(report.file);
     if (!ScanOrRefuse(true, report, settings, session, output, messages)) return;
+    report.language = FoundLanguage(settings, session);
     report.composed = Composed(session, settings);
     // The tag is judged by what insert would make of the document, with its refusals.
     const std::optional<InsertedContent> content =
@@ -222,6 +235,7 @@ void DocumentProcessor::DryRun(DocumentReport& report) const {
     StringOutputBox output;
     RecordingMessageBoxes messages(report.file);
     if (!ScanOrRefuse(true, report, settings, session, output, messages)) return;
+    report.language = FoundLanguage(settings, session);
     const std::optional<InsertedContent> content = InsertedOrRefused(
         report, Composed(session, settings).tag, messages, ContentUse::ForWriting);
     if (!content) return;

@@ -57,6 +57,7 @@ struct DocumentReport {
     std::string errorLines;          // for the error stream, each line ending in "\n"
     std::optional<Refusal> refusal;  // set: the document was refused
     std::string outputText;          // the console text of the report (LF line ends)
+    std::string language;            // the code of the language found, under --language auto
     std::optional<ComposedTag> composed;
     std::optional<std::vector<ListedWord>> words;
     std::string noWordsMessage;  // list: why there are no words

@@ -171,6 +171,7 @@ void HtmlReport::Add(const DocumentReport& report) {
         m_documents.push_back(std::move(document));
         return;
     }
+    document.language = report.language;
     if (report.existing && report.existing->title) {
         document.title = DecodeCharacterReferences(*report.existing->title);
     }
@@ -271,7 +272,9 @@ void HtmlReport::WriteCharts() const {
         const Document& d = m_documents[i];
         if (d.refused) continue;
         m_page << "<div class=\"chart\" id=\"doc-" << i + 1 << "\"><h3>" << i + 1 << ". "
-               << HtmlEscape(d.file) << "</h3>";
+               << HtmlEscape(d.file)
+               << (d.language.empty() ? "" : " (language " + HtmlEscape(d.language) + ")")
+               << "</h3>";
         if (!d.title.empty()) m_page << "<p>" << HtmlEscape(d.title) << "</p>";
         if (d.bars.empty()) {
             m_page << "<p>No words.</p></div>\n";

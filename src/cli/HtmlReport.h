@@ -39,6 +39,7 @@ private:
     struct Document {
         std::string file;
         std::string title;
+        std::string language;   // the code found under --language auto, else empty
         std::string existing;   // the existing keywords, comma-separated
         std::string suggested;  // the composed keywords, comma-separated
         std::string state;      // "up to date", "stale", "no keywords tag" or "refused: ..."

@@ -38,6 +38,7 @@ json JsonFormatter::ToJson(const DocumentReport& report) {
         return object;
     }
     object["status"] = "ok";
+    if (!report.language.empty()) object["language"] = report.language;
     if (report.composed) {
         const ComposedTag& composed = *report.composed;
         object["tag"] = composed.tag.empty() ? json(nullptr) : json(composed.tag);

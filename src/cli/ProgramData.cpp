@@ -21,7 +21,8 @@ bool LoadProgramData(CliContext& context, const std::filesystem::path& dataFolde
 
 void SwitchOffMissingCommonWords(CliContext& context) {
     GeneratorSettings& settings = context.settings;
-    if (!settings.chkIgnoreCommonWords || context.commonWords.IsLoaded(settings.cboLanguage)) {
+    if (!settings.chkIgnoreCommonWords || settings.cboLanguage == kAutomaticLanguagePosition ||
+        context.commonWords.IsLoaded(settings.cboLanguage)) {
         return;
     }
     context.err << ConsoleMessageBoxes::FormatLine(

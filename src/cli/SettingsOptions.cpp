@@ -57,22 +57,54 @@ CLI::Validator OnOneLine() {
 }
 
 int PositionOf(std::string_view code) {
+    if (code == "auto") return kAutomaticLanguagePosition;
     for (std::size_t i = 0; i < kLanguageCodes.size(); ++i) {
         if (kLanguageCodes[i] == code) return static_cast<int>(i);
     }
     return kEnglishPosition;
 }
 
+// One of `codes`; the help names them in the option's text, not in a long unbreakable set.
+CLI::Validator OneOf(std::vector<std::string> codes) {
+    return CLI::Validator(
+        [codes = std::move(codes)](std::string& value) -> std::string {
+            for (const std::string& code : codes) {
+                if (code == value) return {};
+            }
+            return "Not a language code: " + value;
+        },
+        "");
+}
+
+std::string JoinedCodes(const std::vector<std::string>& codes) {
+    std::string joined;
+    for (const std::string& code : codes) joined += (joined.empty() ? "" : ", ") + code;
+    return joined;
+}
+
 }  // namespace
 
 void AddSettingsOptions(CLI::App& command, SettingsOptions& options) {
-    const std::vector<std::string> codes(kLanguageCodes.begin(), kLanguageCodes.end());
+    std::vector<std::string> codes;
+    for (const std::string_view code : kLanguageCodes) {
+        if (code != "xx") codes.emplace_back(code);
+    }
+    const std::vector<std::string> fallbackCodes = codes;
+    codes.insert(codes.end(), {"xx", "auto"});
     command
         .add_option("--language", options.language,
-                    "Language of the common words to leave out: en, fr, de, it, pt, es, or xx "
-                    "for your own list cmwds_xx.txt (default en)")
+                    "Language of the common words to leave out: " + JoinedCodes(fallbackCodes) +
+                        "; xx for your own list cmwds_xx.txt; auto for each document's own "
+                        "(its <html lang> or Content-Language), else the fallback language "
+                        "(default en)")
         ->type_name("CODE")
-        ->check(CLI::IsMember(codes));
+        ->check(OneOf(codes));
+    command
+        .add_option("--fallback-language", options.fallbackLanguage,
+                    "Language of a document that declares none, with --language auto "
+                    "(default en)")
+        ->type_name("CODE")
+        ->check(OneOf(fallbackCodes));
     command.add_flag("--no-common-words", options.noCommonWords,
                      "Keep common words (default: common words are left out)");
     AddNumber(command, "--short-words", options.shortWords, 1, 9,
@@ -114,6 +146,7 @@ void AddSettingsOptions(CLI::App& command, SettingsOptions& options) {
 void ApplySettingsOptions(const SettingsOptions& options, CliContext& context) {
     GeneratorSettings& settings = context.settings;
     settings.cboLanguage = PositionOf(options.language);
+    settings.FallbackLanguage = PositionOf(options.fallbackLanguage);
     settings.chkIgnoreCommonWords = !options.noCommonWords;
     settings.chkIgnoreShortWords = !options.noShortWords;
     settings.cboShortWordSize = options.shortWords - 1;

@@ -15,6 +15,7 @@ namespace tagsmith {
 // list position 8). Defaults are the window's defaults.
 struct SettingsOptions {
     std::string language = "en";
+    std::string fallbackLanguage = "en";
     bool noCommonWords = false;
     int shortWords = 2;
     bool noShortWords = false;

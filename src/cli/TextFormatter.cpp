@@ -4,7 +4,10 @@ namespace tagsmith {
 
 void TextFormatter::Add(const DocumentReport& report) {
     if (report.refusal) return;
-    if (m_several) m_out << "==> " << report.file << " <==\n";
+    if (m_several) {
+        m_out << "==> " << report.file
+              << (report.language.empty() ? "" : " (language " + report.language + ")") << " <==\n";
+    }
     m_out << report.outputText;
     if (m_several) m_out << '\n';
 }

@@ -116,6 +116,21 @@ const EndToEndCase kCases[] = {
     // A FONT start tag whose ">" is two lines on: the line between is inside the tag, the words
     // before the ">" in the line after it are counted.
     {"fontlines", {"list", "--min-frequency", "1", "font-lines.html"}, 0},
+    // Pages of other scripts: letters of every script, dictionary words of Chinese, Japanese
+    // and Thai, Unicode case folding (one page mixes scripts).
+    {"scripts",
+     {"list", "--min-frequency", "1", "scripts/ru.html", "scripts/el.html", "scripts/pl.html",
+      "scripts/ar.html", "scripts/zh.html", "scripts/ja.html", "scripts/th.html",
+      "scripts/mixed.html"},
+     0},
+    {"scripts_lower",
+     {"generate", "--lower-case", "--min-frequency", "1", "scripts/mixed.html"},
+     0},
+    // Each page's own language: <html lang>, else Content-Language, else the fallback.
+    {"auto",
+     {"generate", "--language", "auto", "--fallback-language", "de", "--min-frequency", "1",
+      "scripts/ru.html", "scripts/zh.html", "scripts/mixed.html", "scripts/plain.html"},
+     0},
     {"show", {"show", "herbs.html", "missing.html"}, 1},
     // A missing common-word file is a notice, not a refusal: common words are kept.
     {"nocommon", {"generate", "herbs.html"}, 0, DataFolder::ProgramTextOnly},

@@ -6,7 +6,8 @@ namespace tagsmith {
 
 OccurrenceResult AddWordOccurrence(std::string& word, const MarkupContext& context,
                                    const OccurrenceInputs& inputs, WordTable& table) {
-    if (!AcceptWord(word, inputs.settings, inputs.commonWords, inputs.ignoreList)) {
+    if (!AcceptWord(word, inputs.settings, inputs.commonWords, inputs.ignoreList,
+                    inputs.detectedLanguage)) {
         return OccurrenceResult::Dropped;
     }
     const float weight = OccurrenceWeight(context, inputs.settings);

@@ -13,6 +13,7 @@ struct OccurrenceInputs {
     const GeneratorSettings& settings;
     const CommonWordLists& commonWords;
     const IgnoreList& ignoreList;
+    int detectedLanguage;  // the document's language, used under "Automatic"
 };
 
 enum class OccurrenceResult { Dropped, Counted, NewRow };

@@ -5,28 +5,54 @@
 
 #include "core/engine/StringHash.h"
 #include "core/text/CharacterRules.h"
+#include "core/text/TextEncoding.h"
 
 namespace tagsmith {
 namespace {
 
+// The first character of a word, case-folded, and its byte length.
+struct FirstLetter {
+    char32_t folded = 0;
+    std::size_t length = 0;
+};
+
+FirstLetter FirstLetterOf(std::string_view word) {
+    if (word.empty()) return {};
+    const auto lead = static_cast<unsigned char>(word.front());
+    if (lead < 0x80) return {static_cast<char32_t>(FoldCase(word.front())), 1};
+    char32_t codePoint = 0;
+    const std::size_t length = DecodeSequence(word, 0, codePoint);
+    if (length == 0) return {lead, 1};
+    return {FoldCase(codePoint), length};
+}
+
 // Two words may merge when they are equal but for the case of the first letter.
 bool SameVariantKey(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && !a.empty() && FoldCase(a[0]) == FoldCase(b[0]) &&
-           a.substr(1) == b.substr(1);
+    if (a.empty() || b.empty()) return false;
+    const FirstLetter first = FirstLetterOf(a);
+    const FirstLetter other = FirstLetterOf(b);
+    return first.folded == other.folded && a.substr(first.length) == b.substr(other.length);
 }
 
 std::uint32_t VariantHash(std::string_view word) {
     if (word.empty()) return 0;
-    const std::uint64_t tail = HashText(word.substr(1));
+    const FirstLetter first = FirstLetterOf(word);
+    const std::uint64_t tail = HashText(word.substr(first.length));
     return static_cast<std::uint32_t>(tail ^ (tail >> 32)) ^
-           static_cast<std::uint32_t>(static_cast<unsigned char>(FoldCase(word[0])) * 0x9E3779B1u);
+           static_cast<std::uint32_t>(first.folded * 0x9E3779B1u);
 }
 
 // Only a word longer than two characters whose letters after the first are all in lower case
 // starts a merge.
 bool CanStartMerge(std::string_view word) {
     if (word.size() <= 2) return false;
-    return std::all_of(word.begin() + 1, word.end(), [](char c) { return FoldCase(c) == c; });
+    const std::string_view rest = word.substr(FirstLetterOf(word).length);
+    if (CountCharacters(rest) < 2) return false;
+    if (std::all_of(rest.begin(), rest.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return std::none_of(rest.begin(), rest.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    }
+    return FoldCase(rest) == rest;
 }
 
 }  // namespace
@@ -90,8 +116,11 @@ void CaseVariantMerger::MergeInto(std::size_t position, std::uint32_t slot) {
     LeaveAhead(slot);
     // The merged row takes the word in lower case. (The row is done, so its place in the list
     // of variants, which serves only to find rows ahead, needs no update.)
+    // A word whose folded form takes another number of bytes (a rare letter such as the Kelvin
+    // sign) keeps its case.
     char* word = m_rows.WordData(target);
-    for (std::uint32_t k = 0; k < into.length; ++k) word[k] = FoldCase(word[k]);
+    const std::string folded = FoldCase(std::string_view(word, into.length));
+    if (folded.size() == into.length) std::copy(folded.begin(), folded.end(), word);
 }
 
 void CaseVariantMerger::RestoreOrderAt(std::size_t position) {

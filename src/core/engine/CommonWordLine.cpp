@@ -8,20 +8,23 @@
 namespace tagsmith {
 namespace {
 
-constexpr char kNoBreakSpace = '\xA0';
+constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
 constexpr std::string_view kFrenchWordExtras = "-'";
 
 }  // namespace
 
 bool AddCommonWordsFromLine(std::string line, bool french, std::vector<std::string>& words) {
     std::replace_if(
-        line.begin(), line.end(),
-        [](char c) { return c == '\t' || c == '\n' || c == '\r' || c == kNoBreakSpace; }, ' ');
+        line.begin(), line.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+    for (std::size_t at = line.find(kNoBreakSpace); at != std::string::npos;
+         at = line.find(kNoBreakSpace, at)) {
+        line.replace(at, kNoBreakSpace.size(), "  ");
+    }
     const std::string_view extras = french ? kFrenchWordExtras : std::string_view{};
     std::size_t position = 0;
     // The last character is the blank the loader appends; it never starts a word.
     while (position + 1 < line.size()) {
-        if (!IsWordChar(line[position])) {
+        if (WordCharLength(line, position) == 0) {
             ++position;
             continue;
         }

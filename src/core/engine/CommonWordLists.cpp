@@ -9,6 +9,7 @@
 #include "core/engine/ListFileClass.h"
 #include "core/text/CharacterRules.h"
 #include "core/text/TextEncoding.h"
+#include "core/text/UnicodeCharacter.h"
 
 namespace tagsmith {
 namespace {
@@ -52,7 +53,7 @@ void CommonWordLists::LoadCommonWords(int language, const std::filesystem::path&
     std::string bytes;
     if (!ReadWholeFile(file, bytes)) return;
     // Any line end (LF, CR LF or CR) ends a line, so no file needs a line-ending warning.
-    const std::string text = DecodeTextToWindows1252(bytes);
+    const std::string text = DecodeTextToUtf8(bytes);
     const bool french = language == kFrenchPosition;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -65,7 +66,10 @@ void CommonWordLists::LoadCommonWords(int language, const std::filesystem::path&
             ++start;
         }
     }
-    for (const std::string& word : words) lookup.Insert(word) = 1;
+    // A Greek word is looked up without its accents, as the Greek lists are written.
+    for (const std::string& word : words) {
+        lookup.Insert(MayHoldGreek(word) ? WithoutAccents(word) : word) = 1;
+    }
 }
 
 bool CommonWordLists::IsLoaded(int language) const {
@@ -79,7 +83,9 @@ bool CommonWordLists::IsCommonWord(const std::string& word, int language) const 
 
 bool CommonWordLists::IsCommonLowerWord(std::string_view lowerWord, int language) const {
     if (!IsLanguage(language)) return false;
-    return m_lookup[static_cast<std::size_t>(language)].Find(lowerWord) != nullptr;
+    const auto& lookup = m_lookup[static_cast<std::size_t>(language)];
+    if (MayHoldGreek(lowerWord)) return lookup.Find(WithoutAccents(lowerWord)) != nullptr;
+    return lookup.Find(lowerWord) != nullptr;
 }
 
 const std::vector<std::string>& CommonWordLists::Words(int language) const {

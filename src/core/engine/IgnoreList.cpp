@@ -24,7 +24,7 @@ std::string IgnoreList::Rebuild(const std::string& boxText) {
     if (!text.empty() && text.back() == U',') text.pop_back();
 
     const std::string normalised = CodePointsToUtf8(text);
-    m_list = Utf8ToWindows1252(normalised) + ",";
+    m_list = normalised + ",";
     return normalised;
 }
 

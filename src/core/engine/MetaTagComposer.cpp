@@ -80,10 +80,13 @@ ComposedMetaTag ComposeMetaTag(const WordTable& table, GeneratorSettings& settin
     for (std::int32_t i = 1; i <= rows; ++i) {
         const std::string_view word = table.Entry(i).Word;
         if (maxKeywords > 0 && n + 1 > maxKeywords) break;
-        if (maxBytes > 0 && length + static_cast<std::int64_t>(word.size()) + 1 > maxBytes) break;
-        if (tag.ContainsLower(Windows1252ToCodePoints(FoldCase(word)))) continue;
+        const std::u32string characters = Utf8ToCodePoints(word);
+        if (maxBytes > 0 && length + static_cast<std::int64_t>(characters.size()) + 1 > maxBytes) {
+            break;
+        }
+        if (tag.ContainsLower(FoldCase(characters))) continue;
         if (n > 0) tag.Append(separator);
-        tag.Append(Windows1252ToCodePoints(word));
+        tag.Append(characters);
         ++n;
         length = tag.Length();
     }

@@ -39,7 +39,7 @@ std::vector<WordListRow> WordListRows(const WordTable& table, std::int64_t total
         const WordEntry entry = table.Entry(i);
         rows.push_back({i, static_cast<std::int64_t>(RoundHalfEven(entry.KeyValue)),
                         entry.Frequency, Density(entry.Frequency, totalWords),
-                        Windows1252ToUtf8(entry.Word)});
+                        std::string(entry.Word)});
     }
     return rows;
 }

@@ -38,6 +38,8 @@ struct GeneratorSettings {
     // The numbers the lists show at their selected positions.
     int ShortWordSize() const { return cboShortWordSize + 1; }
     int ThresholdFrequency() const { return cboThresholdFrequency + 1; }
+    // The language of a document that declares none (or one without a list), under "Automatic".
+    int FallbackLanguage = 0;  // English
 };
 
 inline constexpr int kDefaultMaxKeywords = 50;
@@ -45,15 +47,28 @@ inline constexpr int kMinKeywords = 5;
 inline constexpr int kMaxKeywords = 100;
 inline constexpr int kDefaultMaxBytes = 500;
 inline constexpr int kMaxBytes = 1000;
-inline constexpr int kLanguageCount = 7;
+// The first seven are the original list (a state file stores the position); the others follow.
+inline constexpr int kLanguageCount = 27;
 inline constexpr int kEnglishPosition = 0;
 inline constexpr int kFrenchPosition = 1;
 inline constexpr int kGermanPosition = 2;
 inline constexpr int kAnotherLanguagePosition = 6;
+// "Automatic": each document's own language (its <html lang> or Content-Language), else the
+// fallback language. It follows the languages in the window's list.
+inline constexpr int kAutomaticLanguagePosition = kLanguageCount;
 
 inline constexpr std::array<std::string_view, kLanguageCount> kLanguageNames = {
-    "English", "French", "German", "Italian", "Portuguese", "Spanish", "Another"};
+    "English", "French",    "German",    "Italian", "Portuguese", "Spanish",   "Another",
+    "Russian", "Ukrainian", "Greek",     "Turkish", "Polish",     "Czech",     "Dutch",
+    "Swedish", "Danish",    "Norwegian", "Finnish", "Hungarian",  "Romanian",  "Japanese",
+    "Chinese", "Korean",    "Thai",      "Arabic",  "Hindi",      "Vietnamese"};
 inline constexpr std::array<std::string_view, kLanguageCount> kLanguageCodes = {
-    "en", "fr", "de", "it", "pt", "es", "xx"};
+    "en", "fr", "de", "it", "pt", "es", "xx", "ru", "uk", "el", "tr", "pl", "cs", "nl",
+    "sv", "da", "no", "fi", "hu", "ro", "ja", "zh", "ko", "th", "ar", "hi", "vi"};
+
+// The language a scan uses: the chosen one, or under "Automatic" the document's (`detected`).
+inline int EffectiveLanguage(int chosen, int detected) {
+    return chosen == kAutomaticLanguagePosition ? detected : chosen;
+}
 
 }  // namespace tagsmith

@@ -12,6 +12,7 @@
 #include "core/engine/AddWordOccurrence.h"
 #include "core/engine/MetaTagComposer.h"
 #include "core/engine/WordListReport.h"
+#include "core/pipeline/DocumentLanguage.h"
 #include "core/pipeline/FileClassifier.h"
 #include "core/pipeline/InputValidation.h"
 #include "core/scanner/LinePreparation.h"
@@ -91,7 +92,7 @@ ScanOutcome ScanDocument(const std::string& fileName, const FileTextClass& fileC
         std::string line;
         ReserveLineRoom(line, fileName);
         while (reader.ReadLine(line)) {
-            DecodeToWindows1252InPlace(line, state.Encoding);
+            DecodeToUtf8InPlace(line, state.Encoding);
             PrepareLineInPlace(line, lowerCase);
             if (line.empty()) continue;
             std::swap(state.CurrentLine, line);
@@ -170,6 +171,9 @@ bool ScanInputFile(ScanSession& session, const ScanEnvironment& environment) {
     session.State.Reset();
     session.State.LineEndingClass = static_cast<std::int32_t>(fileClass.result);
     session.State.Encoding = fileClass.encoding;
+    session.State.Language = settings.cboLanguage == kAutomaticLanguagePosition
+                                 ? DocumentLanguage(fileName, settings.FallbackLanguage)
+                                 : settings.cboLanguage;
 
     const ScanOutcome outcome = ScanDocument(fileName, fileClass, session, environment);
     endScan();

@@ -1,9 +1,13 @@
 #include "core/scanner/EntityDecoder.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
+#include <cstdint>
+#include <string>
 
 #include "core/engine/FlatStringTable.h"
+#include "core/text/TextEncoding.h"
 
 namespace tagsmith {
 
@@ -21,10 +25,17 @@ const std::string_view EntityTable =
 
 namespace {
 
-// The whole entries of EntityTable by entity, made once: looking an entity up by hash costs
-// far less than searching the table text for it, which happens for every candidate of a line.
-FlatStringTable<char> MakeEntityLookup() {
-    FlatStringTable<char> lookup;
+struct EntityCharacter {
+    std::array<char, 4> bytes{};
+    std::uint8_t length = 0;
+    std::string_view Text() const { return {bytes.data(), length}; }
+};
+
+// The whole entries of EntityTable by entity, each with its character in UTF-8, made once:
+// looking an entity up by hash costs far less than searching the table text for it, which
+// happens for every candidate of a line.
+FlatStringTable<EntityCharacter> MakeEntityLookup() {
+    FlatStringTable<EntityCharacter> lookup;
     for (std::size_t start = 0; start < EntityTable.size(); ++start) {
         // An entry starts the table or follows a separating space.
         if (EntityTable[start] != '&' || (start > 0 && EntityTable[start - 1] != ' ')) continue;
@@ -32,26 +43,30 @@ FlatStringTable<char> MakeEntityLookup() {
         if (semicolon == std::string_view::npos || semicolon + 1 >= EntityTable.size()) break;
         const std::string_view entity = EntityTable.substr(start, semicolon - start + 1);
         // The first entry of an entity wins, as in a search of the table text.
-        if (lookup.Find(entity) == nullptr) lookup.Insert(entity) = EntityTable[semicolon + 1];
+        if (lookup.Find(entity) != nullptr) continue;
+        const std::string utf8 = Windows1252ToUtf8(EntityTable.substr(semicolon + 1, 1));
+        EntityCharacter& character = lookup.Insert(entity);
+        character.length = static_cast<std::uint8_t>(utf8.size());
+        std::copy(utf8.begin(), utf8.end(), character.bytes.begin());
     }
     return lookup;
 }
 
 }  // namespace
 
-char EntityReplacement(std::string_view entity) {
-    if (entity.size() < 3 || entity.front() != '&' || entity.back() != ';') return '\0';
-    if (entity.find(';') != entity.size() - 1) return '\0';
-    static const FlatStringTable<char> lookup = MakeEntityLookup();
-    const char* const found = lookup.Find(entity);
-    return found == nullptr ? '\0' : *found;
+std::string_view EntityReplacement(std::string_view entity) {
+    if (entity.size() < 3 || entity.front() != '&' || entity.back() != ';') return {};
+    if (entity.find(';') != entity.size() - 1) return {};
+    static const FlatStringTable<EntityCharacter> lookup = MakeEntityLookup();
+    const EntityCharacter* const found = lookup.Find(entity);
+    return found == nullptr ? std::string_view{} : found->Text();
 }
 
 void DecodeNamedEntities(std::string& line) {
     std::size_t ampersand = line.find('&');
     if (ampersand == std::string::npos) return;
-    // Decoded in place: an entity becomes one character, so the decoded text [0, written)
-    // never reaches the part [copied, end) that is still read.
+    // Decoded in place: an entity becomes one character, which takes fewer bytes than the
+    // entity, so the decoded text [0, written) never reaches the part [copied, end) still read.
     std::size_t written = 0;
     std::size_t copied = 0;
     while (ampersand != std::string::npos) {
@@ -61,13 +76,16 @@ void DecodeNamedEntities(std::string& line) {
         // candidate starts at the last "&" before the ";".
         ampersand = line.rfind('&', semicolon);
         const std::string_view candidate(line.data() + ampersand, semicolon - ampersand + 1);
-        const char replacement = candidate == "&quot;" ? '"' : EntityReplacement(candidate);
-        if (replacement != '\0') {
+        const std::string_view replacement =
+            candidate == "&quot;" ? std::string_view("\"") : EntityReplacement(candidate);
+        if (!replacement.empty()) {
             std::copy(line.begin() + static_cast<std::ptrdiff_t>(copied),
                       line.begin() + static_cast<std::ptrdiff_t>(ampersand),
                       line.begin() + static_cast<std::ptrdiff_t>(written));
             written += ampersand - copied;
-            line[written++] = replacement;
+            std::copy(replacement.begin(), replacement.end(),
+                      line.begin() + static_cast<std::ptrdiff_t>(written));
+            written += replacement.size();
             copied = semicolon + 1;
         }
         ampersand = line.find('&', semicolon + 1);

@@ -23,7 +23,7 @@ void PrepareLineInPlace(std::string& line, bool lowerCase) {
     line.resize(first + trimmed.size());
     line.erase(0, first);
     if (lowerCase) {
-        for (char& c : line) c = FoldCase(c);
+        line = FoldCase(line);
     }
     SubstituteMarkupMarkers(line, lowerCase);
     DecodeNamedEntities(line);

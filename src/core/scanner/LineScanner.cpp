@@ -9,6 +9,7 @@
 #include "core/scanner/WordCutter.h"
 #include "core/text/CharacterRules.h"
 #include "core/text/StringOperations.h"
+#include "core/text/TextEncoding.h"
 
 namespace tagsmith {
 namespace {
@@ -52,9 +53,9 @@ bool FollowBlockTag(ScanState& state, const GeneratorSettings& settings, BlockKi
 constexpr std::array<bool, 256> MakePassedOverTable() {
     std::array<bool, 256> passed{};
     for (std::size_t code = 0; code < 256; ++code) {
-        const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') ||
-                            (code >= 192 && code <= 214) || (code >= 216 && code <= 246) ||
-                            code >= 248;
+        // A byte from 0x80 on belongs to a character of several bytes: FollowCharacter judges it.
+        const bool letter =
+            (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code >= 0x80;
         const bool marker =
             (code >= 1 && code <= 7) || code == 11 || code == 12 || (code >= 14 && code <= 17);
         passed[code] = code != '<' && code != '>' && code != '&' && !marker && !letter;
@@ -67,6 +68,14 @@ constexpr std::array<bool, 256> MakePassedOverTable() {
 bool IsPassedOver(char c) {
     static constexpr std::array<bool, 256> kPassedOver = MakePassedOverTable();
     return kPassedOver[static_cast<unsigned char>(c)];
+}
+
+// The byte length of the character at pos (1 for a byte of no valid sequence).
+std::size_t CharacterLength(std::string_view line, std::size_t pos) {
+    if (pos >= line.size() || static_cast<unsigned char>(line[pos]) < 0x80) return 1;
+    char32_t codePoint = 0;
+    const std::size_t length = DecodeSequence(line, pos, codePoint);
+    return length == 0 ? 1 : length;
 }
 
 // A marker character at the position switches its context; false for any other character.
@@ -140,15 +149,14 @@ bool FollowCharacter(ScanContext& context) {
     }
     if (FollowMarker(state, c)) return true;
     if (c == '&' && SkipUndecodedEntity(state)) return true;
-    if (IsWordChar(c)) {
-        CutWord(context);
-        if (!state.CurrentWord.empty()) ++state.TotalWords;
+    if (WordCharLength(line, state.Position) > 0) {
+        state.TotalWords += CutWord(context);
         if (context.events.RunPendingEvents()) state.StopRequested = true;
         return !state.StopRequested;
     }
     // Step over the whole run of such characters: nothing else changes while they are passed
     // one by one. The last character of the line is left to the end-of-line check.
-    ++state.Position;
+    state.Position += CharacterLength(line, state.Position);
     while (state.Position + 1 < line.size() && IsPassedOver(line[state.Position])) {
         ++state.Position;
     }

@@ -16,7 +16,7 @@ bool ReadNextDocumentLine(ScanState& state, std::string& line) {
     if (state.File == nullptr) return false;
     std::string raw;
     while (state.File->ReadLine(raw)) {
-        const std::string decoded = DecodeToWindows1252(raw, state.Encoding);
+        const std::string decoded = DecodeToUtf8(raw, state.Encoding);
         line = TrimSpaces(decoded);
         if (!line.empty()) return true;
     }

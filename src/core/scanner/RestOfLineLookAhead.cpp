@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/text/CharacterRules.h"
+#include "core/text/AsciiLowerCase.h"
 #include "core/text/StringOperations.h"
 
 namespace tagsmith {
@@ -12,7 +12,7 @@ namespace {
 constexpr std::size_t kNotFound = std::string_view::npos;
 
 std::string FoldedRestWithoutSpaces(std::string_view line, std::size_t pos) {
-    std::string rest = FoldCase(line.substr(std::min(pos, line.size())));
+    std::string rest = AsciiLowerCase(line.substr(std::min(pos, line.size())));
     RemoveChars(rest, " ");
     return rest;
 }

@@ -4,7 +4,7 @@
 
 #include "core/engine/AddWordOccurrence.h"
 #include "core/text/CharacterRules.h"
-#include "core/text/TextEncoding.h"
+#include "core/text/UnicodeCharacter.h"
 
 namespace tagsmith {
 namespace {
@@ -13,41 +13,64 @@ char CharAt(const std::string& line, std::size_t pos) {
     return pos < line.size() ? line[pos] : '\0';
 }
 
-}  // namespace
-
-std::string_view WordExtraCharacters(const GeneratorSettings& settings) {
-    return settings.cboLanguage == kFrenchPosition ? "-'" : "";
+// Cuts a run that holds text of a script written without spaces into its dictionary words and
+// counts each; returns how many there were.
+int CutDictionaryRun(ScanContext& context, std::string_view run) {
+    ScanState& state = context.state;
+    const std::size_t start = state.Position;
+    int words = 0;
+    std::size_t offset = 0;
+    for (const std::size_t length : state.Dictionary.WordLengths(run)) {
+        state.CurrentWord = run.substr(offset, length);
+        offset += length;
+        AddCurrentWord(context);
+        ++words;
+    }
+    state.Position = start + run.size();
+    return words;
 }
 
-void CutWord(ScanContext& context) {
+}  // namespace
+
+std::string_view WordExtraCharacters(int language) {
+    return language == kFrenchPosition ? "-'" : "";
+}
+
+int CutWord(ScanContext& context) {
     ScanState& state = context.state;
     const std::string& line = state.CurrentLine;
-    const std::size_t length =
-        WordLength(line, state.Position, false, WordExtraCharacters(context.settings));
-    state.CurrentWord = line.substr(state.Position, length);
+    const std::size_t length = WordLength(
+        line, state.Position, false,
+        WordExtraCharacters(EffectiveLanguage(context.settings.cboLanguage, state.Language)));
+    const std::string_view run = std::string_view(line).substr(state.Position, length);
+    if (HoldsDictionaryScript(run)) return CutDictionaryRun(context, run);
+    state.CurrentWord = run;
 
     const std::size_t after = state.Position + length;
     const char apostrophe = CharAt(line, after);
+    const std::size_t letterLength = WordCharLength(line, after + 1);
     const char letter = CharAt(line, after + 1);
-    const char next = CharAt(line, after + 2);
-    if (apostrophe == '\'' && IsWordChar(letter) && letter != 's' && letter != 'S' && next == ' ') {
+    const char next = CharAt(line, after + 1 + letterLength);
+    if (apostrophe == '\'' && letterLength > 0 && letter != 's' && letter != 'S' && next == ' ') {
         state.CurrentWord.clear();
-        state.Position = after + 3;
-        return;
+        state.Position = after + 2 + letterLength;
+        return 0;
     }
     AddCurrentWord(context);
     state.Position = after;
+    return 1;
 }
 
 void AddCurrentWord(ScanContext& context) {
     ScanState& state = context.state;
-    const OccurrenceInputs inputs{context.settings, context.commonWords, context.ignoreList};
+    const OccurrenceInputs inputs{context.settings, context.commonWords, context.ignoreList,
+                                  state.Language};
     // The word table may shorten a plural to its singular.
     std::string& word = state.CurrentWord;
     if (AddWordOccurrence(word, state, inputs, context.table) != OccurrenceResult::NewRow) return;
     context.view.SetWordCountLabel("Number of words found: " +
                                    std::to_string(context.table.WordCount()));
-    context.output.AppendText(Windows1252ToUtf8(word) + " ");
+    context.output.AppendText(word + " ");
     context.output.MoveCaretToEnd();
 }
 

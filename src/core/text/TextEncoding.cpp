@@ -1,6 +1,7 @@
 #include "core/text/TextEncoding.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -19,8 +20,8 @@ constexpr std::array<char32_t, 32> kHighControlRange = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 0x98
 };
 
-// Decodes one well-formed UTF-8 sequence at bytes[pos]; returns its length, or 0 when the bytes
-// there do not form a valid sequence.
+}  // namespace
+
 std::size_t DecodeSequence(std::string_view bytes, std::size_t pos, char32_t& codePoint) {
     const auto lead = static_cast<unsigned char>(bytes[pos]);
     if (lead < 0x80) {
@@ -78,10 +79,7 @@ void AppendUtf8(std::string& out, char32_t codePoint) {
     }
 }
 
-char ToWindows1252Char(char32_t codePoint) {
-    const int code = CodePointToWindows1252(codePoint);
-    return code < 0 ? kUnrepresentableChar : static_cast<char>(code);
-}
+namespace {
 
 // Calls sink(codePoint) for each character; a byte that starts no valid sequence is taken as a
 // Windows-1252 code.
@@ -116,6 +114,12 @@ void Utf8Validator::Feed(std::string_view bytes) {
             }
         }
         const auto b = static_cast<unsigned char>(bytes[k]);
+        // A whole sequence of two bytes at once: most letters of the alphabetic scripts.
+        if (m_pending == 0 && b >= 0xC2 && b <= 0xDF && k + 1 < bytes.size() &&
+            (static_cast<unsigned char>(bytes[k + 1]) & 0xC0) == 0x80) {
+            ++k;
+            continue;
+        }
         if (m_pending > 0) {
             if (b < m_lower || b > m_upper) {
                 m_valid = false;
@@ -154,85 +158,47 @@ char32_t Windows1252ToCodePoint(unsigned char code) {
     return code;
 }
 
-int CodePointToWindows1252(char32_t codePoint) {
-    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
-        return static_cast<int>(codePoint);
-    }
+int CodePointToWindows1252Special(char32_t codePoint) {
     for (std::size_t i = 0; i < kHighControlRange.size(); ++i) {
         if (kHighControlRange[i] == codePoint) return static_cast<int>(0x80 + i);
     }
     return -1;
 }
 
-std::string DecodeToWindows1252(std::string_view bytes, TextEncoding encoding) {
-    if (encoding == TextEncoding::Windows1252) return std::string(bytes);
-    return Utf8ToWindows1252(bytes);
+void DecodeToUtf8InPlace(std::string& bytes, TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf8) return;
+    std::size_t high = 0;
+    for (const char c : bytes) high += static_cast<unsigned char>(c) >= 0x80 ? 1 : 0;
+    if (high == 0) return;
+    std::string utf8 = Windows1252ToUtf8(bytes);
+    bytes.swap(utf8);
 }
 
-void DecodeToWindows1252InPlace(std::string& bytes, TextEncoding encoding) {
-    if (encoding == TextEncoding::Windows1252) return;
-    // The decoded text [0, written) never reaches the bytes [pos, end) still to be read.
-    std::size_t written = 0;
-    std::size_t pos = 0;
-    const std::string_view utf8(bytes);
-    while (pos < utf8.size()) {
-        // A run of ASCII stays as it is: moved whole once the text has shrunk before it.
-        std::size_t run = pos;
-        while (run + 8 <= utf8.size()) {
-            std::uint64_t eight = 0;
-            std::memcpy(&eight, utf8.data() + run, sizeof eight);
-            if ((eight & 0x8080808080808080ULL) != 0) break;
-            run += 8;
-        }
-        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80) ++run;
-        if (run > pos) {
-            if (written != pos) std::memmove(bytes.data() + written, utf8.data() + pos, run - pos);
-            written += run - pos;
-            pos = run;
-            continue;
-        }
-        char32_t codePoint = 0;
-        const std::size_t length = DecodeSequence(utf8, pos, codePoint);
-        if (length == 0) {
-            bytes[written++] = utf8[pos++];  // a Windows-1252 code stands for itself
-        } else {
-            bytes[written++] = ToWindows1252Char(codePoint);
-            pos += length;
-        }
-    }
-    bytes.resize(written);
+std::string DecodeToUtf8(std::string_view bytes, TextEncoding encoding) {
+    std::string text(bytes);
+    DecodeToUtf8InPlace(text, encoding);
+    return text;
 }
 
-std::string DecodeTextToWindows1252(std::string_view bytes) {
-    // A byte-order mark says the text is meant as UTF-8; it is dropped even when invalid bytes
-    // follow, so that it never sticks to the first word.
+std::string DecodeTextToUtf8(std::string_view bytes) {
     if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
-    return DecodeToWindows1252(bytes,
-                               IsValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1252);
+    return DecodeToUtf8(bytes, IsValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1252);
 }
 
-std::string Utf8ToWindows1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        // A run of ASCII stands for itself and is copied whole: most of a document is ASCII.
-        std::size_t run = pos;
-        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80) ++run;
-        out.append(utf8, pos, run - pos);
-        pos = run;
-        if (pos == utf8.size()) break;
-        char32_t codePoint = 0;
-        const std::size_t length = DecodeSequence(utf8, pos, codePoint);
-        if (length == 0) {
-            out += static_cast<char>(utf8[pos]);  // a Windows-1252 code stands for itself
-            ++pos;
-        } else {
-            out += ToWindows1252Char(codePoint);
-            pos += length;
-        }
+std::size_t CountCharacters(std::string_view utf8) {
+    // Eight bytes at a time: a continuation byte (10xxxxxx) has bit 7 set and bit 6 clear.
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t continuations = 0;
+    std::size_t k = 0;
+    for (; k + 8 <= utf8.size(); k += 8) {
+        std::uint64_t eight = 0;
+        std::memcpy(&eight, utf8.data() + k, sizeof eight);
+        continuations += static_cast<std::size_t>(std::popcount(eight & ~(eight << 1) & kHighBits));
     }
-    return out;
+    for (; k < utf8.size(); ++k) {
+        continuations += (static_cast<unsigned char>(utf8[k]) & 0xC0) == 0x80 ? 1 : 0;
+    }
+    return utf8.size() - continuations;
 }
 
 std::string Windows1252ToUtf8(std::string_view cp1252) {

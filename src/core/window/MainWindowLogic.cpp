@@ -140,7 +140,9 @@ ScanEnvironment MainWindowLogic::Environment() {
 }
 
 bool MainWindowLogic::CommonWordsMissing(int language) const {
-    return m_commonWordsRead && !m_commonWords.IsLoaded(language);
+    // Under "Automatic" each document picks its own list; a language without one keeps all words.
+    return m_commonWordsRead && language != kAutomaticLanguagePosition &&
+           !m_commonWords.IsLoaded(language);
 }
 
 void MainWindowLogic::ShowCommonWordsMissing(int language) {

@@ -28,8 +28,11 @@ std::vector<std::string> SettingListItems(Control list) {
         case Control::cboDivWeight:
         case Control::cboSpanWeight:
             return Numbers(0, 9, 1);
-        case Control::cboLanguage:
-            return {kLanguageNames.begin(), kLanguageNames.end()};
+        case Control::cboLanguage: {
+            std::vector<std::string> names(kLanguageNames.begin(), kLanguageNames.end());
+            names.emplace_back("Automatic");  // kAutomaticLanguagePosition
+            return names;
+        }
         default:
             return {};
     }

@@ -34,13 +34,18 @@ TEST(AcceptWordTest, AppliesTheNineTestsInOrder) {
         {defaults, "und", "THE And"},
         {[](GeneratorSettings& s) { s.cboLanguage = kGermanPosition; }, "the", "Und"},
         {[](GeneratorSettings& s) { s.chkIgnoreCommonWords = false; }, "the", ""},
-        {defaults, "win32 rhythm caf\xE9", "Zzz xxx mix civil MILL 2004 html"},
+        {defaults, "win32 rhythm caf\xC3\xA9", "Zzz xxx mix civil MILL 2004 html"},
         // Words to ignore match whole entries in any case.
-        {defaults, "ples apple pears bor", "apples APPLES boring pear \xC9T\xC9"},
+        {defaults, "ples apple pears bor", "apples APPLES boring pear \xC3\x89T\xC3\x89"},
         // Negated auxiliary stems: English only, whole stems only.
         {defaults, "ren arent", "couldn Couldn"},
         {[](GeneratorSettings& s) { s.cboLanguage = kFrenchPosition; }, "couldn", ""},
         {defaults, "fled only tweed folly monopoly seedy", "quickly wanted generated Generated"},
+        // Letters of every script; lengths count characters; a word of a script written
+        // without spaces is short only when it is one character; scripts without vowels keep
+        // their words.
+        {defaults, "Łódź велосипед Ελληνικά كتب 系统 ภาษา", "系 пр вств ψχφ ааа ΣΣσ"},
+        {[](GeneratorSettings& s) { s.cboShortWordSize = 2; }, "系统", "кот"},
     };
     for (const Case& c : cases) {
         GeneratorSettings settings;
@@ -54,7 +59,7 @@ TEST(AcceptWordTest, AppliesTheNineTestsInOrder) {
     }
 }
 
-TEST(IgnoreListTest, RebuildNormalisesTheBoxAndStoresLowerCaseCp1252) {
+TEST(IgnoreListTest, RebuildNormalisesTheBoxAndStoresItCaseFolded) {
     const std::vector<std::array<std::string, 3>> cases = {
         {"  Foo, ,bar  ", "foo,bar", "foo,bar,"},
         {"Alpha  beta", "alpha,beta", "alpha,beta,"},
@@ -62,9 +67,9 @@ TEST(IgnoreListTest, RebuildNormalisesTheBoxAndStoresLowerCaseCp1252) {
         {",foo", ",foo", ",foo,"},
         {"foo,,", "foo", "foo,"},
         {"a , b", "a,b", "a,b,"},
-        // Typed characters stay as typed; those cp1252 holds are lower-cased.
-        {"\xC3\x89T\xC3\x89 \xD0\x9F\xD1\x80\xD0\xB8", "\xC3\xA9t\xC3\xA9,\xD0\x9F\xD1\x80\xD0\xB8",
-         "\xE9t\xE9,\x81\x81\x81,"},
+        // Letters of every script are case-folded.
+        {"\xC3\x89T\xC3\x89 \xD0\x9F\xD1\x80\xD0\xB8", "\xC3\xA9t\xC3\xA9,\xD0\xBF\xD1\x80\xD0\xB8",
+         "\xC3\xA9t\xC3\xA9,\xD0\xBF\xD1\x80\xD0\xB8,"},
     };
     for (const auto& [boxText, normalised, list] : cases) {
         SCOPED_TRACE(boxText);

@@ -1,20 +1,20 @@
 #include "core/engine/ReferenceWordTable.h"
 
 #include "core/text/CharacterRules.h"
+#include "core/text/TextEncoding.h"
 
 namespace tagsmith::test {
 namespace {
 
 // The part of a word from its second character on.
 std::string_view Tail(std::string_view word) {
-    return word.empty() ? std::string_view{} : std::string_view(word).substr(1);
+    std::size_t first = word.empty() ? 0 : 1;
+    while (first < word.size() && (static_cast<unsigned char>(word[first]) & 0xC0) == 0x80) ++first;
+    return word.substr(first);
 }
 
 bool HasUpperCase(std::string_view text) {
-    for (const char c : text) {
-        if (FoldCase(c) != c) return true;
-    }
-    return false;
+    return FoldCase(text) != text;
 }
 
 }  // namespace
@@ -76,7 +76,7 @@ void ReferenceWordTable::MergeCaseVariants() {
     const std::int32_t outerCount = WordCount();
     for (std::int32_t i = 1; i <= outerCount - 1; ++i) {
         const std::string_view candidate = wordAt(i);
-        if (candidate.size() <= 2 || HasUpperCase(Tail(candidate))) continue;
+        if (CountCharacters(candidate) <= 2 || HasUpperCase(Tail(candidate))) continue;
         const std::int32_t innerCount = WordCount();
         for (std::int32_t j = i + 1; j <= innerCount; ++j) {
             const std::string_view other = wordAt(j);

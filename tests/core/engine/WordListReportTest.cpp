@@ -16,12 +16,13 @@ WordTable NormalisedTable(const std::vector<Occurrence>& occurrences) {
 
 TEST(ListWordsTest, WritesTheFixedWidthReport) {
     // The density is a share of all words cut (3 here), not of the occurrences counted.
-    EXPECT_EQ(ListWords(NormalisedTable({{"alpha", 4}, {"beta", 1}, {"alpha", 4}, {"caf\xE9", 2}}),
-                        3, GeneratorSettings{}),
-              std::string(kHeader) +
-                  "   1   100    2  66.67%  alpha\r\n"
-                  "   2    25    1  33.33%  caf\xC3\xA9\r\n"
-                  "   3    12    1  33.33%  beta\r\n");
+    EXPECT_EQ(
+        ListWords(NormalisedTable({{"alpha", 4}, {"beta", 1}, {"alpha", 4}, {"caf\xC3\xA9", 2}}), 3,
+                  GeneratorSettings{}),
+        std::string(kHeader) +
+            "   1   100    2  66.67%  alpha\r\n"
+            "   2    25    1  33.33%  caf\xC3\xA9\r\n"
+            "   3    12    1  33.33%  beta\r\n");
     // Normalised: 100, 2.5, 1.5, 0.5, 0.25; halves go to the even neighbour, zeros are hidden.
     EXPECT_EQ(
         ListWords(NormalisedTable(

@@ -25,7 +25,7 @@ public:
         for (int k = 0; k < length; ++k) word.push_back("abs"[Pick(0, 2)]);
         if (Pick(0, 3) == 0) word[0] = static_cast<char>(word[0] - 'a' + 'A');
         if (Pick(0, 19) == 0) word.back() = static_cast<char>(word.back() - 'a' + 'A');
-        if (Pick(0, 29) == 0) word.insert(0, "\xC9");  // an accented capital folds too
+        if (Pick(0, 29) == 0) word.insert(0, "\xC3\x89");  // an accented capital folds too
         return word;
     }
 

@@ -108,7 +108,8 @@ TEST(AddWordOccurrenceTest, RowsFirstSeenInTitleOrDescriptionSurviveTheThreshold
     std::string word;
     for (const Step& step : steps) {
         word = step.word;
-        EXPECT_EQ(AddWordOccurrence(word, step.context, {settings, commonWords, ignoreList}, table),
+        EXPECT_EQ(AddWordOccurrence(word, step.context,
+                                    {settings, commonWords, ignoreList, kEnglishPosition}, table),
                   step.result)
             << step.word;
     }

@@ -10,16 +10,16 @@ namespace {
 
 TEST(EntityDecoderTest, DecodesEachWholeEntityOnce) {
     const std::pair<std::string, std::string> cases[] = {
-        {"Caf&eacute; &amp; bar", "Caf\xE9 & bar"},
+        {"Caf&eacute; &amp; bar", "Café & bar"},
         {"&amp;amp;", "&amp;"},
         {"AT&T; Inc", "AT&T; Inc"},
-        {"&EACUTE;&Eacute;&eacute;", "&EACUTE;\xC9\xE9"},
+        {"&EACUTE;&Eacute;&eacute;", "&EACUTE;Éé"},
         {"&quot;x&quot;&nbsp;x&#160;", "\"x\" x "},
-        {"a&#8212;b", "a\227b"},
-        {"&Yacute;&yuml;&szlig;&AElig;&THORN;&ouml;", "\xDD\xFF\xDF\xC6\xDE\xF6"},
+        {"a&#8212;b", "a—b"},
+        {"&Yacute;&yuml;&szlig;&AElig;&THORN;&ouml;", "ÝÿßÆÞö"},
         {"&uml; &lt;b&gt; &#233;", "&uml; &lt;b&gt; &#233;"},
-        {"&eacute; & no more &eacute", "\xE9 & no more &eacute"},  // no later ";": stops
-        {"Tom & Caf&eacute;", "Tom & Caf\xE9"},
+        {"&eacute; & no more &eacute", "é & no more &eacute"},  // no later ";": stops
+        {"Tom & Caf&eacute;", "Tom & Café"},
         {"& &nbsp;", "&  "},
         {"&;", "&;"},
     };
@@ -31,9 +31,9 @@ TEST(EntityDecoderTest, DecodesEachWholeEntityOnce) {
 }
 
 TEST(LinePreparationTest, TrimsFoldsMarksDecodesAndAppendsASpace) {
-    EXPECT_EQ(PrepareLine("  <B>Caf&Eacute;</B>  ", true), "\013caf\xE9\x0C ");
-    EXPECT_EQ(PrepareLine("<B>Caf&Eacute;</B>", false), "\013Caf\xC9\x0C ");
-    EXPECT_EQ(PrepareLine("\x8A\x8C\x9F", true), "\x9A\x9C\xFF ");
+    EXPECT_EQ(PrepareLine("  <B>Caf&Eacute;</B>  ", true), "\013caf\u00E9\x0C ");
+    EXPECT_EQ(PrepareLine("<B>Caf&Eacute;</B>", false), "\013Caf\u00C9\x0C ");
+    EXPECT_EQ(PrepareLine("ŠŒŸ ΣΑΣ", true), "šœÿ σασ ");
     EXPECT_EQ(PrepareLine("    ", true), "");
 }
 

@@ -69,32 +69,26 @@ TEST(Windows1252MappingTest, HighControlRangeFollowsTheCodePageTable) {
     }
 }
 
-TEST(DecodeTest, ConvertsTextOfEitherEncodingToWindows1252) {
+TEST(DecodeTest, ConvertsTextOfEitherEncodingToUtf8) {
     const std::tuple<const char*, std::string, std::string> cases[] = {
-        {"utf-8 accents", "caf\xC3\xA9 \xC3\x9F", "caf\xE9 \xDF"},
-        {"utf-8 euro and quotes", "\xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D", "\x80 \x93x\x94"},
-        {"cyrillic is unrepresentable", "\xD0\x96x", "\x81x"},
-        {"cjk is one unrepresentable char", "a\u4E2Db", "a\201b"},
-        {"emoji", "\xF0\x9F\x98\x80", "\x81"},
-        {"bom dropped", "\xEF\xBB\xBFhi \xC3\xA9", "hi \xE9"},
-        {"invalid utf-8 read as windows-1252", "caf\xE9 \x80", "caf\xE9 \x80"},
-        {"bom dropped before windows-1252", "\357\273\277caf\xE9", "caf\xE9"},
+        {"utf-8 stays", "caf\xC3\xA9 \xD0\x96 a\u4E2Db", "caf\xC3\xA9 \xD0\x96 a\u4E2Db"},
+        {"bom dropped", "\xEF\xBB\xBFhi \xC3\xA9", "hi \xC3\xA9"},
+        {"invalid utf-8 read as windows-1252", "caf\xE9 \x80", "caf\xC3\xA9 \xE2\x82\xAC"},
+        {"bom dropped before windows-1252", "\357\273\277caf\xE9", "caf\xC3\xA9"},
     };
     for (const auto& [name, bytes, expected] : cases) {
-        EXPECT_EQ(DecodeTextToWindows1252(bytes), expected) << name;
+        EXPECT_EQ(DecodeTextToUtf8(bytes), expected) << name;
     }
-    EXPECT_EQ(DecodeToWindows1252("caf\xC3\xA9", TextEncoding::Windows1252), "caf\xC3\xA9");
-    EXPECT_EQ(DecodeToWindows1252("caf\xC3\xA9", TextEncoding::Utf8), "caf\xE9");
+    EXPECT_EQ(DecodeToUtf8("caf\xC3\xA9", TextEncoding::Windows1252), "caf\xC3\x83\xC2\xA9");
+    EXPECT_EQ(DecodeToUtf8("caf\xC3\xA9", TextEncoding::Utf8), "caf\xC3\xA9");
 }
 
-TEST(DecodeTest, RoundTripsAndTypedTextKeepsInvalidBytes) {
+TEST(DecodeTest, RoundTripsAndCountsCharacters) {
     std::string all;
     for (int code = 1; code < 256; ++code) all += static_cast<char>(code);
     const std::string utf8 = Windows1252ToUtf8(all);
     EXPECT_TRUE(IsValidUtf8(utf8));
-    EXPECT_EQ(Utf8ToWindows1252(utf8), all);
-    EXPECT_EQ(Utf8ToWindows1252("na\xEFve"), "na\xEFve");  // a lone Windows-1252 byte
-    EXPECT_EQ(Utf8ToWindows1252("\xE2\x82"), "\xE2\x82");
+    EXPECT_EQ(CountCharacters(utf8), all.size());
 
     const std::u32string points = U"a\u00E9\u20AC\U0001F600";
     EXPECT_EQ(Utf8ToCodePoints(CodePointsToUtf8(points)), points);
