@@ -87,8 +87,9 @@ std::pair<std::uint32_t, std::size_t> Reference(std::string_view text) {
     for (const auto& [name, code] : kDisplayNamed) {
         if (body == name) return {code, end + 1};
     }
-    if (const char replacement = EntityReplacement(text.substr(0, end + 1)); replacement != 0) {
-        return {Windows1252ToCodePoint(static_cast<unsigned char>(replacement)), end + 1};
+    if (const std::string_view replacement = EntityReplacement(text.substr(0, end + 1));
+        !replacement.empty()) {
+        return {static_cast<std::uint32_t>(Utf8ToCodePoints(replacement).front()), end + 1};
     }
     if (body.size() < 2 || body[0] != '#') return {0, 0};
     const bool hex = body[1] == 'x' || body[1] == 'X';
