@@ -24,7 +24,7 @@ constexpr const char* kPage =
 
 using WindowCommandsTest = GuiFixture;
 
-TEST_F(WindowCommandsTest, GenerateThenListThenStopFromTheButtons) {
+TEST_F(WindowCommandsTest, GenerateAndListFillTheOutputAndStopEndsALongScanWithItsWordsSoFar) {
     Start();
     Choose(Document("page.html", kPage));
     EXPECT_EQ(QApplication::focusWidget(), Find("cmdGenerateKeywordMetaTag"));

@@ -23,7 +23,7 @@ std::string RandomBytes(std::mt19937& random) {
     return bytes;
 }
 
-TEST(DecodeInPlaceTest, GivesTheDecodingIntoANewString) {
+TEST(DecodeInPlaceTest, DecodingInPlaceGivesWhatDecodingIntoANewStringGives) {
     std::mt19937 random(3);
     for (int round = 0; round < 5000; ++round) {
         const std::string bytes = RandomBytes(random);
