@@ -3,7 +3,7 @@
 //   args          the arguments, one a line
 //   status        the exit status (0 when missing)
 //   expected.out, expected.err   stdout and stderr (empty when missing)
-//   after/NAME    the bytes file NAME must hold after the run
+//   after/NAME    the bytes (and permission bits) file NAME must hold after the run
 //   meanwhile     "DOCUMENT EDITED": once the tool has read DOCUMENT, and before it has written its
 //                 new content, DOCUMENT is rewritten in place (same inode) with the bytes of EDITED
 //                 (of the same size), as an editor saves
@@ -142,9 +142,16 @@ TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
         const bool edited = meanwhile.empty() ||
                             EditWhileWriting(child, work, meanwhile.at(0).substr(0, meanwhile[0].find(' ')),
                                              read(meanwhile[0].substr(meanwhile[0].find(' ') + 1)), watch);
+        // A minute as a guard: a tool that hangs is killed and fails the case.
+        const int ended = static_cast<int>(::syscall(SYS_pidfd_open, child, 0));
+        pollfd done{ended, POLLIN, 0};
+        const bool hung = ::poll(&done, 1, 60'000) <= 0;
+        if (hung) ::kill(child, SIGKILL);
+        ::close(ended);
         int status = 0;
         ::waitpid(child, &status, 0);
         ::close(watch);
+        ASSERT_FALSE(hung) << "the tool did not end within a minute";
         if (!edited) continue;
 
         EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, expectedStatus);
@@ -154,6 +161,9 @@ TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
             for (const auto& entry : fs::directory_iterator(source / "after")) {
                 const std::string name = entry.path().filename().string();
                 EXPECT_EQ(ReadFileBytes(work / name), ReadFileBytes(entry.path())) << name;
+                // Checked out alike, the inputs and after/ share their permission bits.
+                EXPECT_EQ(fs::status(work / name).permissions(), fs::status(entry.path()).permissions())
+                    << name;
                 expectedNames.insert(name);
             }
         }
