@@ -7,6 +7,7 @@
 //   meanwhile     "DOCUMENT EDITED": once the tool has read DOCUMENT, and before it has written its
 //                 new content, DOCUMENT is rewritten in place (same inode) with the bytes of EDITED
 //                 (of the same size), as an editor saves
+//   data/         a data folder for --data-dir; zpm.dat is added from the build when missing
 //   anything else is an input file, copied to the folder the tool runs in.
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -136,6 +137,9 @@ TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
             fs::copy(entry.path(), work / name, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
             expectedNames.insert(name);
         }
+        // A data folder of the case (for --data-dir) gets the program texts it does not hold.
+        if (fs::is_directory(work / "data") && !fs::exists(work / "data" / "zpm.dat"))
+            fs::copy_file(BinaryFolder() / "zpm.dat", work / "data" / "zpm.dat");
         const int watch = ::inotify_init1(IN_CLOEXEC);
         ASSERT_GE(::inotify_add_watch(watch, work.c_str(), IN_CLOSE_NOWRITE | IN_CLOSE_WRITE), 0);
         const pid_t child = Start(work, arguments);
