@@ -1,4 +1,4 @@
-// tagsmith-cli insert run as a real process on a document of a megabyte, killed or signalled at
+// tagsmith-cli insert run as a real process on a document of half a megabyte, killed or signalled at
 // each moment the folder sees, or racing another program that saves the same document.
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -147,7 +147,7 @@ constexpr Moment kMoments[] = {Moment::Start, Moment::DocumentRead, Moment::Temp
 // One insertion run to its end, for the content every interrupted run must either keep or reach.
 class InterruptionTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() { s_insertion = Measure(Page(1 << 20)); }
+    static void SetUpTestSuite() { s_insertion = Measure(Page(1 << 19)); }
     static Insertion s_insertion;
 };
 
