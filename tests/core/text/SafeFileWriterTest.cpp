@@ -16,14 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::set<std::string> FolderNames(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 TEST(SafeFileWriterTest, TheTemporaryFileIsKnownToTheSignalHandlerForExactlyAsLongAsItExists) {
     const TemporaryFolder folder;
     const fs::path path = folder.WriteFile("page.html", "before");
