@@ -1,15 +1,15 @@
-// tagsmith-cli insert run as a real process on a multi-megabyte document, killed or signalled at
-// random moments, or racing another program that saves the same document.
+// tagsmith-cli insert run as a real process on a document of half a megabyte, killed or signalled at
+// each moment the folder sees, or racing another program that saves the same document.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/inotify.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <random>
 #include <set>
-#include <thread>
 
 #include "core/editor/BuildInsertedDocument.h"
 #include "fakes/TestSupport.h"
@@ -18,7 +18,6 @@ namespace tagsmith {
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 const char* const kOldTag = "<meta name=\"keywords\" content=\"old\">";
 
@@ -67,101 +66,127 @@ int Wait(pid_t child) {
     return status;
 }
 
-// Waits until a temporary file appears beside the document (true) or the child has ended.
-bool AwaitTemporaryFile(const fs::path& folder, pid_t child) {
-    for (;;) {
-        for (const auto& entry : fs::directory_iterator(folder)) {
-            if (entry.path().filename().string().starts_with(".tagsmith-")) return true;
-        }
-        siginfo_t info{};
-        if (::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOHANG | WNOWAIT) != 0 ||
-            info.si_pid != 0) {
-            return false;
-        }
-    }
-}
-
 struct Insertion {
     std::string before;
     std::string after;  // the complete new content
-    Clock::duration duration{};
 };
 
-// Runs one insertion to its end on a copy, for the new content and the time it takes.
+// Runs one insertion to its end on a copy, for the new content.
 Insertion Measure(const std::string& before) {
     const test::TemporaryFolder folder;
     const fs::path path = folder.WriteFile("page.html", before);
-    const auto start = Clock::now();
     const int status = Wait(Start({"insert", path.string()}, folder.Path()));
-    Insertion insertion{before, test::ReadFileBytes(path), Clock::now() - start};
+    Insertion insertion{before, test::ReadFileBytes(path)};
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
         << test::ReadFileBytes(folder.Path() / "err.txt");
     EXPECT_NE(insertion.after, before);
     return insertion;
 }
 
-TEST(InterruptionTest, KilledAtAnyMomentTheDocumentIsEitherAsItWasOrCompletelyNew) {
-    const Insertion insertion = Measure(Page(6 << 20));
-    // 20 moments spread over the run and a little beyond its end, then 5 kills just as the new
-    // content is being written.
-    std::mt19937 random(20261206);
-    const auto span = std::chrono::duration_cast<std::chrono::microseconds>(insertion.duration);
-    std::uniform_int_distribution<long long> moment(0, span.count() * 5 / 4);
-    int untouched = 0;
-    int replaced = 0;
-    int whileWriting = 0;
-    for (int i = 0; i < 25; ++i) {
-        const test::TemporaryFolder folder;
-        const fs::path path = folder.WriteFile("page.html", insertion.before);
-        const pid_t child = Start({"insert", path.string()}, folder.Path());
-        std::string when = "while writing";
-        if (i < 20) {
-            const auto delay = std::chrono::microseconds(moment(random));
-            when = std::to_string(delay.count()) + " us";
-            std::this_thread::sleep_for(delay);
-        } else {
-            whileWriting += AwaitTemporaryFile(folder.Path(), child) ? 1 : 0;
+// The moments a run of the tool passes, as the folder of the document sees them.
+enum class Moment { Start, DocumentRead, TemporaryCreated, TemporaryWritten, DocumentReplaced };
+
+const char* Name(Moment moment) {
+    const char* const names[] = {"at the start", "once the document is read",
+                                 "once the temporary file is created",
+                                 "once the temporary file is written", "once the document is replaced"};
+    return names[static_cast<int>(moment)];
+}
+
+// Waits (a minute at most) until the child has reached the moment, or has ended: true when the
+// moment was seen. The folder is watched from before the child starts.
+class FolderWatch {
+public:
+    explicit FolderWatch(const fs::path& folder) : m_descriptor(::inotify_init1(IN_CLOEXEC)) {
+        ::inotify_add_watch(m_descriptor, folder.c_str(),
+                            IN_CLOSE_NOWRITE | IN_CREATE | IN_CLOSE_WRITE | IN_MOVED_TO);
+    }
+    ~FolderWatch() { ::close(m_descriptor); }
+    FolderWatch(const FolderWatch&) = delete;
+    FolderWatch& operator=(const FolderWatch&) = delete;
+
+    bool Await(Moment moment, pid_t child) {
+        if (moment == Moment::Start) return true;
+        const int ended = static_cast<int>(::syscall(SYS_pidfd_open, child, 0));
+        bool seen = false;
+        for (;;) {
+            pollfd ready[2] = {{m_descriptor, POLLIN, 0}, {ended, POLLIN, 0}};
+            if (::poll(ready, 2, 60'000) <= 0 || (ready[0].revents & POLLIN) == 0) break;
+            alignas(inotify_event) char buffer[4096];
+            const ssize_t length = ::read(m_descriptor, buffer, sizeof buffer);
+            for (ssize_t at = 0; at < length;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+                seen |= Matches(moment, event->mask, event->len > 0 ? event->name : "");
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
+            if (seen) break;
         }
+        ::close(ended);
+        return seen;
+    }
+
+private:
+    static bool Matches(Moment moment, std::uint32_t mask, const std::string& name) {
+        const bool temporary = name.starts_with(".tagsmith-");
+        switch (moment) {
+            case Moment::Start: return true;
+            case Moment::DocumentRead: return (mask & IN_CLOSE_NOWRITE) && name == "page.html";
+            case Moment::TemporaryCreated: return (mask & IN_CREATE) && temporary;
+            case Moment::TemporaryWritten: return (mask & IN_CLOSE_WRITE) && temporary;
+            case Moment::DocumentReplaced: return (mask & IN_MOVED_TO) && name == "page.html";
+        }
+        return false;
+    }
+
+    int m_descriptor;
+};
+
+constexpr Moment kMoments[] = {Moment::Start, Moment::DocumentRead, Moment::TemporaryCreated,
+                               Moment::TemporaryWritten, Moment::DocumentReplaced};
+
+// One insertion run to its end, for the content every interrupted run must either keep or reach.
+class InterruptionTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() { s_insertion = Measure(Page(1 << 19)); }
+    static Insertion s_insertion;
+};
+
+Insertion InterruptionTest::s_insertion;
+
+TEST_F(InterruptionTest, KilledAtAnyMomentTheDocumentIsEitherAsItWasOrCompletelyNew) {
+    for (const Moment moment : kMoments) {
+        SCOPED_TRACE(Name(moment));
+        const test::TemporaryFolder folder;
+        const fs::path path = folder.WriteFile("page.html", s_insertion.before);
+        FolderWatch watch(folder.Path());
+        const pid_t child = Start({"insert", path.string()}, folder.Path());
+        watch.Await(moment, child);
         ::kill(child, SIGKILL);
         Wait(child);
         const std::string now = test::ReadFileBytes(path);
-        SCOPED_TRACE(when + ", " + std::to_string(now.size()) + " bytes");
-        EXPECT_TRUE(now == insertion.before || now == insertion.after);
-        (now == insertion.before ? untouched : replaced) += 1;
+        EXPECT_TRUE(now == s_insertion.before || now == s_insertion.after) << now.size() << " bytes";
     }
-    EXPECT_GT(untouched, 0);
-    EXPECT_GT(whileWriting, 0);
-    RecordProperty("untouched", untouched);
-    RecordProperty("replaced", replaced);
 }
 
-TEST(InterruptionTest, ASignalRemovesTheTemporaryFileAndEndsWithTheSignalsStatus) {
-    const Insertion insertion = Measure(Page(6 << 20));
-    std::mt19937 random(8);
-    std::uniform_int_distribution<long long> moment(
-        0, std::chrono::duration_cast<std::chrono::microseconds>(insertion.duration).count());
+TEST_F(InterruptionTest, ASignalRemovesTheTemporaryFileAndEndsWithTheSignalsStatus) {
     int whileWriting = 0;
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        for (int i = 0; i < 6; ++i) {
+        for (const Moment moment : {Moment::Start, Moment::TemporaryCreated, Moment::TemporaryWritten}) {
+            SCOPED_TRACE(std::to_string(signal) + " " + Name(moment));
             const test::TemporaryFolder folder;
-            const fs::path path = folder.WriteFile("page.html", insertion.before);
+            const fs::path path = folder.WriteFile("page.html", s_insertion.before);
+            FolderWatch watch(folder.Path());
             const pid_t child = Start({"insert", path.string()}, folder.Path());
-            // Every other time just as the new content is being written.
-            if (i % 2 == 0) {
-                whileWriting += AwaitTemporaryFile(folder.Path(), child) ? 1 : 0;
-            } else {
-                std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
-            }
+            whileWriting += watch.Await(moment, child) && moment != Moment::Start ? 1 : 0;
             ::kill(child, signal);
             const int status = Wait(child);
             const std::string now = test::ReadFileBytes(path);
-            SCOPED_TRACE(std::to_string(signal) + " " + std::to_string(now.size()));
             if (WIFSIGNALED(status)) {
                 EXPECT_EQ(WTERMSIG(status), signal);  // the shell shows 128 + signal
-                EXPECT_TRUE(now == insertion.before || now == insertion.after);
+                EXPECT_TRUE(now == s_insertion.before || now == s_insertion.after);
             } else {
                 EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-                EXPECT_EQ(now, insertion.after);
+                EXPECT_EQ(now, s_insertion.after);
             }
             EXPECT_EQ(test::FolderNames(folder.Path()),
                       (std::set<std::string>{"err.txt", "out.txt", "page.html"}));
@@ -171,7 +196,7 @@ TEST(InterruptionTest, ASignalRemovesTheTemporaryFileAndEndsWithTheSignalsStatus
 }
 
 TEST(InterruptionTest, WithTwoJobsASignalOrAClosedPipeLeavesNoTemporaryFile) {
-    const std::string before = Page(2 << 20);
+    const std::string before = Page(1 << 19);
     const std::set<std::string> pages = {"a.html", "b.html", "c.html", "d.html"};
     const auto site = [&](const test::TemporaryFolder& folder) {
         for (const std::string& name : pages) folder.WriteFile("site/" + name, before);
@@ -195,9 +220,10 @@ TEST(InterruptionTest, WithTwoJobsASignalOrAClosedPipeLeavesNoTemporaryFile) {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         const test::TemporaryFolder folder;
         const fs::path path = site(folder);
+        FolderWatch watch(path);
         const pid_t child =
             Start({"insert", "--backup", "--jobs", "2", path.string()}, folder.Path());
-        AwaitTemporaryFile(path, child);
+        watch.Await(Moment::TemporaryCreated, child);
         ::kill(child, signal);
         const int status = Wait(child);
         EXPECT_TRUE((WIFSIGNALED(status) && WTERMSIG(status) == signal) ||
@@ -226,35 +252,28 @@ TEST(InterruptionTest, WithTwoJobsASignalOrAClosedPipeLeavesNoTemporaryFile) {
     expectWhole(path);
 }
 
-TEST(InterruptionTest, AnotherProgramSavingTheDocumentMeanwhileIsNeverOverwrittenOrCut) {
-    const std::string first = Page(3 << 20);
-    const std::string second = Page(3 << 20, 3);  // the same words, three more line ends
-    const Insertion insertion = Measure(first);
-    const std::string tagLine = insertion.after.substr(insertion.after.find("<meta "));
+TEST_F(InterruptionTest, AnotherProgramSavingTheDocumentMeanwhileIsNeverOverwrittenOrCut) {
+    const std::string& first = s_insertion.before;
+    const std::string second = first + "\n\n\n";  // the same words, three more line ends
+    const std::string tagLine = s_insertion.after.substr(s_insertion.after.find("<meta "));
     const std::string tag = tagLine.substr(0, tagLine.find('\n'));
     const std::set<std::string> allowed = {first, second, BuildInsertedDocument(first, tag).content,
                                            BuildInsertedDocument(second, tag).content};
     ASSERT_EQ(allowed.size(), 4u);
-    ASSERT_TRUE(allowed.contains(insertion.after));
-    std::mt19937 random(12);
-    std::uniform_int_distribution<long long> moment(
-        0, std::chrono::duration_cast<std::chrono::microseconds>(insertion.duration).count());
+    ASSERT_TRUE(allowed.contains(s_insertion.after));
     int refusals = 0;
-    for (int i = 0; i < 10; ++i) {
+    for (const Moment moment : kMoments) {
+        SCOPED_TRACE(Name(moment));
         const test::TemporaryFolder folder;
         const fs::path path = folder.WriteFile("page.html", first);
         const fs::path saved = folder.WriteFile("saved.part", second);
-        const auto delay = std::chrono::microseconds(moment(random));
-        const pid_t editor = ::fork();
-        if (editor == 0) {
-            // The other program saves as editors do: a new file renamed over the document.
-            std::this_thread::sleep_for(delay);
-            ::_exit(::rename(saved.c_str(), path.c_str()) == 0 ? 0 : 1);
-        }
-        const int status = Wait(Start({"insert", path.string()}, folder.Path()));
-        EXPECT_EQ(Wait(editor), 0);
+        FolderWatch watch(folder.Path());
+        const pid_t child = Start({"insert", path.string()}, folder.Path());
+        // The other program saves as editors do: a new file renamed over the document.
+        watch.Await(moment, child);
+        ASSERT_EQ(::rename(saved.c_str(), path.c_str()), 0);
+        const int status = Wait(child);
         const std::string now = test::ReadFileBytes(path);
-        SCOPED_TRACE(std::to_string(delay.count()) + " us");
         EXPECT_TRUE(allowed.contains(now)) << now.size() << " bytes";
         ASSERT_TRUE(WIFEXITED(status));
         if (WEXITSTATUS(status) == 1) {

@@ -24,7 +24,7 @@ constexpr const char* kPage =
 
 using WindowCommandsTest = GuiFixture;
 
-TEST_F(WindowCommandsTest, GenerateThenListThenStopFromTheButtons) {
+TEST_F(WindowCommandsTest, GenerateAndListFillTheOutputAndStopEndsALongScanWithItsWordsSoFar) {
     Start();
     Choose(Document("page.html", kPage));
     EXPECT_EQ(QApplication::focusWidget(), Find("cmdGenerateKeywordMetaTag"));
@@ -101,7 +101,10 @@ TEST_F(WindowCommandsTest, SettingsSurviveQuitAndComeBackInTheWidgets) {
     auto* ignore = Find<QLineEdit>("txbWordsToIgnore");
     ignore->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(ignore, "The  Shop");
-    Click("chkLargeWindow");  // moves the focus away from the box
+    auto* begin = Find<QLineEdit>("txbBeginMetaTagWith");
+    begin->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(begin, "bikes \"new\"");  // quotes are doubled in the saved file
+    Click("chkLargeWindow");  // moves the focus away from the boxes
     Click("cmdQuit");
     EXPECT_EQ(run->ends, 1);
     EXPECT_FALSE(Window().isVisible());
@@ -111,6 +114,7 @@ TEST_F(WindowCommandsTest, SettingsSurviveQuitAndComeBackInTheWidgets) {
     EXPECT_EQ(Find<QComboBox>("cboBoldWeight")->currentText(), "8");
     EXPECT_FALSE(Find<QCheckBox>("chkSpaceAfterComma")->isChecked());
     EXPECT_EQ(Find<QLineEdit>("txbWordsToIgnore")->text(), "the,shop");
+    EXPECT_EQ(Find<QLineEdit>("txbBeginMetaTagWith")->text(), "bikes \"new\"");
     EXPECT_EQ(Find<QRadioButton>("optInsertionWithBackup")->text(), "with backup");
     EXPECT_FALSE(Find("optInsertionWithoutBackup")->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), Find("cmdGenerateKeywordMetaTag"));

@@ -27,7 +27,7 @@ std::string Summary(int keywords, int bytes) {
            "\r\nNumber of bytes in meta tag: " + std::to_string(bytes);
 }
 
-TEST(ComposeKeywordsMetaTagTest, ComposesTheTag) {
+TEST(ComposeKeywordsMetaTagTest, KeepsPrefixBeginPhrasesCaseAndBothLimits) {
     struct Case {
         std::string rows;
         const char* begin;

@@ -68,7 +68,7 @@ void PostProcessBoth(WordTable& table, ReferenceWordTable& model, std::int32_t t
     ASSERT_EQ(Difference(table, model), "") << "after NormaliseValues";
 }
 
-TEST(WordTableDifferentialTest, RandomOccurrencesThenPostProcessing) {
+TEST(WordTableDifferentialTest, RandomOccurrencesAndPostProcessingGiveTheReferenceRows) {
     for (std::uint32_t seed = 1; seed <= 300; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         OccurrenceSource source(seed);
@@ -88,7 +88,7 @@ TEST(WordTableDifferentialTest, RandomOccurrencesThenPostProcessing) {
     }
 }
 
-TEST(WordTableDifferentialTest, LargerTablesWithManyCaseVariants) {
+TEST(WordTableDifferentialTest, LargeTablesWithManyCaseVariantsMergeAsTheReference) {
     for (std::uint32_t seed = 1; seed <= 4; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         OccurrenceSource source(seed, 7);
@@ -107,7 +107,7 @@ TEST(WordTableDifferentialTest, LargerTablesWithManyCaseVariants) {
 
 // The table's operations in any order: post-processing steps in the middle of counting, more
 // than once, and counting again after them and after a reset.
-TEST(WordTableDifferentialTest, OperationsInAnyOrder) {
+TEST(WordTableDifferentialTest, OperationsInAnyOrderKeepTheReferenceRows) {
     for (std::uint32_t seed = 1; seed <= 300; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         OccurrenceSource source(seed, 3);

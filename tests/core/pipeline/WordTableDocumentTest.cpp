@@ -108,7 +108,7 @@ std::vector<fs::path> Documents() {
     return documents;
 }
 
-TEST(WordTableDocumentTest, ScanOfRealDocumentsMatchesTheModel) {
+TEST(WordTableDocumentTest, ScanOfRealDocumentsGivesTheReferenceTableRowByRow) {
     CommonWordLists commonWords;
     commonWords.LoadAllCommonWords(BinaryFolder());
     ProgramText texts;

@@ -64,7 +64,7 @@ std::string RandomLine(std::mt19937& random) {
     return line;
 }
 
-TEST(MarkupMarkersOnePassTest, GivesTheResultOfTheReplacementsInTurn) {
+TEST(MarkupMarkersOnePassTest, OnePassGivesWhatTheReplacementsOneAfterAnotherGive) {
     std::mt19937 random(11);
     for (int round = 0; round < 20000; ++round) {
         const std::string line = RandomLine(random);

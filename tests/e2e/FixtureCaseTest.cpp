@@ -1,0 +1,188 @@
+// Runs the built tagsmith-cli on each folder under tests/e2e/cases and compares what it printed,
+// its exit status and the files it left with the expected ones there. A new case is a folder:
+//   args          the arguments, one a line
+//   status        the exit status (0 when missing)
+//   expected.out, expected.err   stdout and stderr (empty when missing)
+//   after/NAME    the bytes (and permission bits) file NAME must hold after the run
+//   meanwhile     "DOCUMENT EDITED": once the tool has read DOCUMENT, and before it has written its
+//                 new content, DOCUMENT is rewritten in place (same inode) with the bytes of EDITED
+//                 (of the same size), as an editor saves
+//   data/         a data folder for --data-dir; zpm.dat is added from the build when missing
+//   anything else is an input file, copied to the folder the tool runs in.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "fakes/TestSupport.h"
+
+namespace tagsmith::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path CaseFolder() {
+    return SourceFolder() / "tests" / "e2e" / "cases";
+}
+
+std::vector<std::string> CaseNames() {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(CaseFolder(), error))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+bool IsCaseControlFile(const std::string& name) {
+    return name == "args" || name == "status" || name == "meanwhile" || name == "after" ||
+           name.starts_with("expected.");
+}
+
+pid_t Start(const fs::path& work, const std::vector<std::string>& arguments) {
+    const std::string tool = (BinaryFolder() / "tagsmith-cli").string();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::chdir(work.c_str()) != 0) ::_exit(126);
+        ::dup2(::open("../out", O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+        ::dup2(::open("../err", O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        std::vector<char*> argv{const_cast<char*>(tool.c_str())};
+        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.data()));
+        argv.push_back(nullptr);
+        ::execv(tool.c_str(), argv.data());
+        ::_exit(127);
+    }
+    return child;
+}
+
+// The names of the folder's events of the given kinds; with a child to wait for, waits (a minute
+// at most) for the first, or until the child ends.
+std::vector<std::string> Events(int watch, std::uint32_t kinds, pid_t waitFor = 0) {
+    const bool wait = waitFor != 0;
+    const int ended = wait ? static_cast<int>(::syscall(SYS_pidfd_open, waitFor, 0)) : -1;
+    std::vector<std::string> names;
+    alignas(inotify_event) char buffer[4096];
+    pollfd ready[2] = {{watch, POLLIN, 0}, {ended, POLLIN, 0}};
+    while (::poll(ready, wait ? 2 : 1, wait ? 60'000 : 0) > 0 && (ready[0].revents & POLLIN)) {
+        const ssize_t length = ::read(watch, buffer, sizeof buffer);
+        for (ssize_t at = 0; at < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            if ((event->mask & kinds) != 0 && event->len > 0) names.emplace_back(event->name);
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+        if (wait && !names.empty()) break;
+    }
+    if (ended >= 0) ::close(ended);
+    return names;
+}
+
+// Once the tool has read the document, stops it and, if it has not finished writing its
+// temporary file yet (so it has not compared the document with the one it read), rewrites the
+// document in place. False when the tool was already past that point.
+bool EditWhileWriting(pid_t child, const fs::path& work, const std::string& document,
+                      const std::string& edited, int watch) {
+    for (bool read = false; !read;) {
+        const std::vector<std::string> closed = Events(watch, IN_CLOSE_NOWRITE, child);
+        if (closed.empty()) return false;
+        read = std::find(closed.begin(), closed.end(), document) != closed.end();
+    }
+    ::kill(child, SIGSTOP);
+    int status = 0;
+    ::waitpid(child, &status, WUNTRACED);
+    bool written = false;
+    for (const std::string& name : Events(watch, IN_CLOSE_WRITE))
+        written |= name.starts_with(".tagsmith-");
+    if (!written) std::ofstream(work / document, std::ios::binary | std::ios::in | std::ios::out) << edited;
+    ::kill(child, SIGCONT);
+    return !written;
+}
+
+class FixtureCaseTest : public testing::TestWithParam<std::string> {};
+
+TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
+    const fs::path source = CaseFolder() / GetParam();
+    const auto read = [&](const std::string& name) { return ReadFileBytes(source / name); };
+    const std::vector<std::string> arguments = Lines(read("args"));
+    const std::vector<std::string> meanwhile = Lines(read("meanwhile"));
+    const int expectedStatus = fs::exists(source / "status") ? std::stoi(read("status")) : 0;
+
+    // A stopped tool may have got past the document already; then the edit is tried again.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const TemporaryFolder folder;
+        const fs::path work = folder.Path() / "work";
+        fs::create_directory(work);
+        std::set<std::string> expectedNames;  // the inputs and the files of after/, nothing else
+        for (const auto& entry : fs::directory_iterator(source)) {
+            const std::string name = entry.path().filename().string();
+            if (IsCaseControlFile(name)) continue;
+            fs::copy(entry.path(), work / name, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+            expectedNames.insert(name);
+        }
+        // A data folder of the case (for --data-dir) gets the program texts it does not hold.
+        if (fs::is_directory(work / "data") && !fs::exists(work / "data" / "zpm.dat"))
+            fs::copy_file(BinaryFolder() / "zpm.dat", work / "data" / "zpm.dat");
+        const int watch = ::inotify_init1(IN_CLOEXEC);
+        ASSERT_GE(::inotify_add_watch(watch, work.c_str(), IN_CLOSE_NOWRITE | IN_CLOSE_WRITE), 0);
+        const pid_t child = Start(work, arguments);
+        const bool edited = meanwhile.empty() ||
+                            EditWhileWriting(child, work, meanwhile.at(0).substr(0, meanwhile[0].find(' ')),
+                                             read(meanwhile[0].substr(meanwhile[0].find(' ') + 1)), watch);
+        // A minute as a guard: a tool that hangs is killed and fails the case.
+        const int ended = static_cast<int>(::syscall(SYS_pidfd_open, child, 0));
+        pollfd done{ended, POLLIN, 0};
+        const bool hung = ::poll(&done, 1, 60'000) <= 0;
+        if (hung) ::kill(child, SIGKILL);
+        ::close(ended);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ::close(watch);
+        ASSERT_FALSE(hung) << "the tool did not end within a minute";
+        if (!edited) continue;
+
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, expectedStatus);
+        EXPECT_EQ(ReadFileBytes(folder.Path() / "out"), read("expected.out"));
+        EXPECT_EQ(ReadFileBytes(folder.Path() / "err"), read("expected.err"));
+        if (fs::exists(source / "after")) {
+            for (const auto& entry : fs::directory_iterator(source / "after")) {
+                const std::string name = entry.path().filename().string();
+                EXPECT_EQ(ReadFileBytes(work / name), ReadFileBytes(entry.path())) << name;
+                // Checked out alike, the inputs and after/ share their permission bits.
+                EXPECT_EQ(fs::status(work / name).permissions(), fs::status(entry.path()).permissions())
+                    << name;
+                expectedNames.insert(name);
+            }
+        }
+        EXPECT_EQ(FolderNames(work), expectedNames);
+        return;
+    }
+    FAIL() << "the tool was never stopped before it was done with the document";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FixtureCaseTest, testing::ValuesIn(CaseNames()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             std::string name = info.param;
+                             for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             return name;
+                         });
+
+}  // namespace
+}  // namespace tagsmith::test

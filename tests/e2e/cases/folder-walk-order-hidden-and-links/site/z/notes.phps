@@ -1,0 +1,1 @@
+<html><head><title>Zeta</title></head><body>zeta zeta</body></html>
