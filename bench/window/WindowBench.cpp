@@ -10,6 +10,8 @@
 #include <iostream>
 #include <string>
 
+#include "core/engine/MetaTagComposer.h"
+#include "core/engine/WordListReport.h"
 #include "core/text/FileUtilities.h"
 #include "core/window/MainWindowLogic.h"
 #include "gui/MainWindow.h"
@@ -43,8 +45,11 @@ double WithoutWindow(const std::string& document, bool generate) {
     settings.txbInputFile = document;
     QElapsedTimer timer;
     timer.start();
-    ProcessInputFile(generate, session,
-                     {settings, commonWords, ignoreList, texts, messages, output, view, events});
+    if (ProcessInputFile(session,
+                         {settings, commonWords, ignoreList, texts, messages, output, view, events})) {
+        output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings)
+                                : ListWords(session.Table, session.State.TotalWords, settings));
+    }
     return static_cast<double>(timer.nsecsElapsed()) / 1e9;
 }
 

@@ -114,7 +114,10 @@ bool DocumentProcessor::ScanOrRefuse(bool generate, DocumentReport& report,
                                       events,
                                       true,
                                       false};  // names byte for byte
-    ProcessInputFile(generate, session, environment);
+    if (ProcessInputFile(session, environment)) {
+        output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings)
+                                : ListWords(session.Table, session.State.TotalWords, settings));
+    }
     // Any message box during a command is a refusal: the window would show no report.
     if (messages.ShownCount() == 0) return true;
     Refuse(report, messages);

@@ -7,6 +7,8 @@
 #include "core/editor/GetMetaTag.h"
 #include "core/editor/InsertMetaTagIntoFile.h"
 #include "core/editor/ShowExistingKeywordMetaTag.h"
+#include "core/engine/MetaTagComposer.h"
+#include "core/engine/WordListReport.h"
 #include "core/pipeline/InputValidation.h"
 #include "core/text/StringOperations.h"
 #include "core/window/HelpGuide.h"
@@ -28,7 +30,13 @@ std::string CurrentFolder() {
 
 void MainWindowLogic::RunScan(bool generate) {
     m_stopRequested = false;
-    ProcessInputFile(generate, m_session, Environment());
+    if (ProcessInputFile(m_session, Environment())) {
+        m_output.SetText(generate ? ComposeKeywordsMetaTag(m_session.Table, m_settings)
+                                  : ListWords(m_session.Table, m_session.State.TotalWords,
+                                              m_settings));
+        m_output.MoveCaretToStart();
+        PlaceFocus();
+    }
     ShowTrimmedTexts();
     m_view.Repaint();
 }
