@@ -211,7 +211,8 @@ void DocumentProcessor::Insert(DocumentReport& report) const {
     settings.optInsertionWithBackup = m_withBackup || AlwaysBackedUp(report.file);
     RecordingMessageBoxes messages(report.file);
     const InsertOutcome outcome = InsertMetaTagIntoFile(
-        {settings, session, m_context.texts, output, messages, fileSystem, false, scanned});
+        {settings, session, m_context.texts, output, FormatComposedMetaTag, messages, fileSystem,
+         false, scanned});
     if (outcome != InsertOutcome::Inserted) {
         Refuse(report, messages);
         return;

@@ -71,13 +71,16 @@ void MainWindowLogic::LeaveInputFile() {
 }
 
 void MainWindowLogic::ShowExisting() {
-    ShowExistingKeywordMetaTag(m_settings.txbInputFile, m_output, m_services.messages);
+    if (const std::optional<HeadTags> tags =
+            ShowExistingHeadTags(m_settings.txbInputFile, m_services.messages)) {
+        m_output.SetText(FormatHeadTags(*tags));
+    }
     ShowTrimmedTexts();
 }
 
 void MainWindowLogic::Insert() {
-    const InsertEnvironment environment{m_settings, m_session,           m_texts,
-                                        m_output,   m_services.messages, m_files};
+    const InsertEnvironment environment{m_settings, m_session,           m_texts, m_output,
+                                        FormatComposedMetaTag, m_services.messages, m_files};
     InsertMetaTagIntoFile(environment);
     ShowTrimmedTexts();
     PlaceFocus();

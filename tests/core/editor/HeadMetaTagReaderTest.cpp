@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <tuple>
 
 #include "core/editor/HeadMetaTagReader.h"
@@ -7,7 +8,6 @@
 #include "core/text/StringOperations.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/TestSupport.h"
-#include "platform/console/StringOutputBox.h"
 
 namespace tagsmith::test {
 namespace {
@@ -86,26 +86,28 @@ TEST(HeadReportTest, EntriesKnowTheirKindAndLine) {
     EXPECT_EQ(tags.First(Kind::Zpma), nullptr);
 }
 
-TEST(ShowExistingKeywordMetaTagTest, TrimsTheInputRefusesMissingFilesOrFillsTheBox) {
+TEST(ShowExistingHeadTagsTest, TrimsTheInputRefusesMissingFilesOrReadsTheHead) {
     const TemporaryFolder folder;
     const auto page = folder.WriteFile("page.htm", "<title>T</title>\r\n");
     const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
         {"   ", "Input file not specified.", "Error"},
         {(folder.Path() / "gone.htm").string(), "Input file not found.", "File not found"},
         {folder.Path().string(), folder.Path().string() + " is not a regular file.", "Error"},
-        {"  " + page.string() + " ", "", ""},  // no box: the report replaces the box text
+        {"  " + page.string() + " ", "", ""},  // no box: the head is read
     };
     for (const auto& [typed, prompt, title] : cases) {
         SCOPED_TRACE(typed);
         std::string input = typed;
-        StringOutputBox output;
-        output.SetText("before");
         FakeMessageBoxes messages;
-        ShowExistingKeywordMetaTag(input, output, messages);
+        const std::optional<HeadTags> tags = ShowExistingHeadTags(input, messages);
         EXPECT_EQ(input, std::string(TrimSpaces(typed)));
-        EXPECT_EQ(output.Text(), prompt.empty() ? "TITLE: T\r\n\r\n" + kNone : "before");
+        ASSERT_EQ(tags.has_value(), prompt.empty());
         ASSERT_EQ(messages.shown.size(), prompt.empty() ? 0u : 1u);
-        if (prompt.empty()) continue;
+        if (prompt.empty()) {
+            ASSERT_EQ(tags->entries.size(), 1u);
+            EXPECT_EQ(tags->entries[0].text, "T");
+            continue;
+        }
         EXPECT_EQ(messages.shown[0].prompt, prompt);
         EXPECT_EQ(messages.shown[0].title, title);
         EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
