@@ -2,9 +2,9 @@
 
 #include <sstream>
 
-#include "core/engine/MetaTagComposer.h"
-#include "core/engine/WordListReport.h"
 #include "core/text/FileUtilities.h"
+#include "core/window/ComposedTagText.h"
+#include "core/window/WordListText.h"
 #include "platform/console/ConsoleMessageBoxes.h"
 
 namespace tagsmith::bench {

@@ -5,9 +5,9 @@
 #include "FuzzInput.h"
 #include "core/engine/CommonWordLists.h"
 #include "core/engine/IgnoreList.h"
-#include "core/engine/MetaTagComposer.h"
-#include "core/engine/WordListReport.h"
 #include "core/pipeline/ScanPipeline.h"
+#include "core/window/ComposedTagText.h"
+#include "core/window/WordListText.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeScanView.h"
 #include "platform/console/NoPendingEvents.h"
@@ -60,8 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const bool generate : {true, false}) {
         settings.txbInputFile = path;
         ScanSession session;
-        if (ProcessInputFile(
-                session, {settings, commonWords, ignoreList, texts, messages, output, view, events})) {
+        if (ProcessInputFile(session, {settings, commonWords, ignoreList, texts, messages, output,
+                                       view, events})) {
             output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings)
                                     : ListWords(session.Table, session.State.TotalWords, settings));
         }

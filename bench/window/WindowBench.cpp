@@ -10,10 +10,10 @@
 #include <iostream>
 #include <string>
 
-#include "core/engine/MetaTagComposer.h"
-#include "core/engine/WordListReport.h"
 #include "core/text/FileUtilities.h"
+#include "core/window/ComposedTagText.h"
 #include "core/window/MainWindowLogic.h"
+#include "core/window/WordListText.h"
 #include "gui/MainWindow.h"
 #include "platform/console/ConsoleMessageBoxes.h"
 #include "platform/console/NoPendingEvents.h"
@@ -45,8 +45,8 @@ double WithoutWindow(const std::string& document, bool generate) {
     settings.txbInputFile = document;
     QElapsedTimer timer;
     timer.start();
-    if (ProcessInputFile(session,
-                         {settings, commonWords, ignoreList, texts, messages, output, view, events})) {
+    if (ProcessInputFile(
+            session, {settings, commonWords, ignoreList, texts, messages, output, view, events})) {
         output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings)
                                 : ListWords(session.Table, session.State.TotalWords, settings));
     }

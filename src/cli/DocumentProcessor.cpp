@@ -19,6 +19,10 @@
 #include "core/engine/MetaTagComposer.h"
 #include "core/engine/WordListReport.h"
 #include "core/pipeline/ScanPipeline.h"
+#include "core/window/ComposedTagText.h"
+#include "core/window/HeadTagsText.h"
+#include "core/window/NoWordsReport.h"
+#include "core/window/WordListText.h"
 #include "platform/console/NoPendingEvents.h"
 #include "platform/console/StringOutputBox.h"
 
@@ -210,9 +214,9 @@ void DocumentProcessor::Insert(DocumentReport& report) const {
     if (!ScanOrRefuse(true, report, settings, session, output, scanMessages)) return;
     settings.optInsertionWithBackup = m_withBackup || AlwaysBackedUp(report.file);
     RecordingMessageBoxes messages(report.file);
-    const InsertOutcome outcome = InsertMetaTagIntoFile(
-        {settings, session, m_context.texts, output, FormatComposedMetaTag, messages, fileSystem,
-         false, scanned});
+    const InsertOutcome outcome =
+        InsertMetaTagIntoFile({settings, session, m_context.texts, output, FormatComposedMetaTag,
+                               messages, fileSystem, false, scanned});
     if (outcome != InsertOutcome::Inserted) {
         Refuse(report, messages);
         return;

@@ -7,14 +7,15 @@
 #include "core/editor/GetMetaTag.h"
 #include "core/editor/InsertMetaTagIntoFile.h"
 #include "core/editor/ShowExistingKeywordMetaTag.h"
-#include "core/engine/MetaTagComposer.h"
-#include "core/engine/WordListReport.h"
 #include "core/pipeline/InputValidation.h"
 #include "core/text/StringOperations.h"
+#include "core/window/ComposedTagText.h"
+#include "core/window/HeadTagsText.h"
 #include "core/window/HelpGuide.h"
 #include "core/window/LargeWindowLayout.h"
 #include "core/window/MainWindowLogic.h"
 #include "core/window/WebLinks.h"
+#include "core/window/WordListText.h"
 
 namespace tagsmith {
 
@@ -31,9 +32,9 @@ std::string CurrentFolder() {
 void MainWindowLogic::RunScan(bool generate) {
     m_stopRequested = false;
     if (ProcessInputFile(m_session, Environment())) {
-        m_output.SetText(generate ? ComposeKeywordsMetaTag(m_session.Table, m_settings)
-                                  : ListWords(m_session.Table, m_session.State.TotalWords,
-                                              m_settings));
+        m_output.SetText(generate
+                             ? ComposeKeywordsMetaTag(m_session.Table, m_settings)
+                             : ListWords(m_session.Table, m_session.State.TotalWords, m_settings));
         m_output.MoveCaretToStart();
         PlaceFocus();
     }
@@ -79,8 +80,9 @@ void MainWindowLogic::ShowExisting() {
 }
 
 void MainWindowLogic::Insert() {
-    const InsertEnvironment environment{m_settings, m_session,           m_texts, m_output,
-                                        FormatComposedMetaTag, m_services.messages, m_files};
+    const InsertEnvironment environment{
+        m_settings,          m_session, m_texts, m_output, FormatComposedMetaTag,
+        m_services.messages, m_files};
     InsertMetaTagIntoFile(environment);
     ShowTrimmedTexts();
     PlaceFocus();

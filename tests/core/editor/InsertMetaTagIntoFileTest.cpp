@@ -72,7 +72,8 @@ TEST(InsertMetaTagIntoFileTest, RefusesInOrderOrInsertsTheTagOfTheBoxOrAFreshOne
         {.box = "TITLE: Apples\r\n\r\nNo keywords meta tag found.", .tag = fresh},
         {.box = "<meta name=\"keywords\" content=\"typed\">", .tag = fresh},
         // The fresh tag is inserted whole, whatever its phrases hold.
-        {.tag = "<meta name=\"keywords\" content=\"Number of keywords in meta tag, apples, pears\">",
+        {.tag =
+             "<meta name=\"keywords\" content=\"Number of keywords in meta tag, apples, pears\">",
          .begin = "Number of keywords in meta tag"},
         {.box = " " + edited + "\r\n\r\nNumber of keywords in meta tag: 2\r\nNumber of bytes: 40 ",
          .tag = edited,
