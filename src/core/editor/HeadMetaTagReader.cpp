@@ -29,7 +29,7 @@ constexpr std::array<MetaEntry, 3> kMetaEntries = {{
     {"\"zpma done\"", HeadTag::Kind::Zpma},
 }};
 
-// Stops the reading and makes the report end with the error text.
+// Stops the reading; the entries read so far are marked failed.
 struct LookupFailed {};
 
 class HeadReport {
