@@ -3,6 +3,8 @@
 #include <sstream>
 
 #include "core/text/FileUtilities.h"
+#include "core/window/ComposedTagText.h"
+#include "core/window/WordListText.h"
 #include "platform/console/ConsoleMessageBoxes.h"
 
 namespace tagsmith::bench {
@@ -20,7 +22,10 @@ bool BenchSession::Process(const std::string& fileName, bool generate, std::stri
     session.ScanIsCurrent = false;
     const ScanEnvironment environment{settings, commonWords, ignoreList, texts,
                                       messages, output,      view,       events};
-    ProcessInputFile(generate, session, environment);
+    if (ProcessInputFile(session, environment)) {
+        output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings)
+                                : ListWords(session.Table, session.State.TotalWords, settings));
+    }
     if (messages.ShownCount() > 0) {
         report = refusals.str();
         return false;

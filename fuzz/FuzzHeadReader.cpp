@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "FuzzInput.h"
-#include "core/editor/HeadMetaTagReader.h"
+#include "core/window/HeadTagsText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string path =

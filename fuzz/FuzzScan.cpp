@@ -6,6 +6,8 @@
 #include "core/engine/CommonWordLists.h"
 #include "core/engine/IgnoreList.h"
 #include "core/pipeline/ScanPipeline.h"
+#include "core/window/ComposedTagText.h"
+#include "core/window/WordListText.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeScanView.h"
 #include "platform/console/NoPendingEvents.h"
@@ -58,9 +60,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const bool generate : {true, false}) {
         settings.txbInputFile = path;
         ScanSession session;
-        ProcessInputFile(
-            generate, session,
-            {settings, commonWords, ignoreList, texts, messages, output, view, events});
+        if (ProcessInputFile(session, {settings, commonWords, ignoreList, texts, messages, output,
+                                       view, events})) {
+            output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings)
+                                    : ListWords(session.Table, session.State.TotalWords, settings));
+        }
     }
     return 0;
 }

@@ -11,7 +11,9 @@
 #include <string>
 
 #include "core/text/FileUtilities.h"
+#include "core/window/ComposedTagText.h"
 #include "core/window/MainWindowLogic.h"
+#include "core/window/WordListText.h"
 #include "gui/MainWindow.h"
 #include "platform/console/ConsoleMessageBoxes.h"
 #include "platform/console/NoPendingEvents.h"
@@ -43,8 +45,11 @@ double WithoutWindow(const std::string& document, bool generate) {
     settings.txbInputFile = document;
     QElapsedTimer timer;
     timer.start();
-    ProcessInputFile(generate, session,
-                     {settings, commonWords, ignoreList, texts, messages, output, view, events});
+    if (ProcessInputFile(
+            session, {settings, commonWords, ignoreList, texts, messages, output, view, events})) {
+        output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings)
+                                : ListWords(session.Table, session.State.TotalWords, settings));
+    }
     return static_cast<double>(timer.nsecsElapsed()) / 1e9;
 }
 

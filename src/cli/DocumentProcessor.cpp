@@ -19,6 +19,10 @@
 #include "core/engine/MetaTagComposer.h"
 #include "core/engine/WordListReport.h"
 #include "core/pipeline/ScanPipeline.h"
+#include "core/window/ComposedTagText.h"
+#include "core/window/HeadTagsText.h"
+#include "core/window/NoWordsReport.h"
+#include "core/window/WordListText.h"
 #include "platform/console/NoPendingEvents.h"
 #include "platform/console/StringOutputBox.h"
 
@@ -124,7 +128,10 @@ bool DocumentProcessor::ScanOrRefuse(bool generate, DocumentReport& report,
                                       events,
                                       true,
                                       false};  // names byte for byte
-    ProcessInputFile(generate, session, environment);
+    if (ProcessInputFile(session, environment)) {
+        output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings)
+                                : ListWords(session.Table, session.State.TotalWords, settings));
+    }
     // Any message box during a command is a refusal: the window would show no report.
     if (messages.ShownCount() == 0) return true;
     Refuse(report, messages);
@@ -220,8 +227,9 @@ void DocumentProcessor::Insert(DocumentReport& report) const {
     if (!ScanOrRefuse(true, report, settings, session, output, scanMessages)) return;
     settings.optInsertionWithBackup = m_withBackup || AlwaysBackedUp(report.file);
     RecordingMessageBoxes messages(report.file);
-    const InsertOutcome outcome = InsertMetaTagIntoFile(
-        {settings, session, m_context.texts, output, messages, fileSystem, false, scanned});
+    const InsertOutcome outcome =
+        InsertMetaTagIntoFile({settings, session, m_context.texts, output, FormatComposedMetaTag,
+                               messages, fileSystem, false, scanned});
     if (outcome != InsertOutcome::Inserted) {
         Refuse(report, messages);
         return;

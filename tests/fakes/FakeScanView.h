@@ -7,7 +7,7 @@
 
 namespace tagsmith::test {
 
-// Records what a scan does to the window: the label, the button caption, enabling and focus.
+// Records what a scan does to the window: the label, the button caption, and enabling.
 class FakeScanView : public ScanView {
 public:
     void SetWordCountLabel(const std::string& text) override {
@@ -19,14 +19,12 @@ public:
         captionHistory.push_back(caption);
     }
     void EnableCommands(bool enabled) override { enableHistory.push_back(enabled); }
-    void PlaceFocus() override { ++placeFocusCalls; }
 
     std::string wordCountLabel;
     std::vector<std::string> labelHistory;
     std::string listWordsCaption = "List words";
     std::vector<std::string> captionHistory;
     std::vector<bool> enableHistory;
-    int placeFocusCalls = 0;
 };
 
 }  // namespace tagsmith::test

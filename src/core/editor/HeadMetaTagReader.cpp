@@ -13,9 +13,6 @@ namespace tagsmith {
 
 namespace {
 
-constexpr std::string_view kEntryEnd = "\r\n\r\n";
-constexpr std::string_view kNoKeywordsFound = "No keywords meta tag found.";
-constexpr std::string_view kLookupError = "Error when looking for keywords meta tag.";
 constexpr std::string_view kTitleStart = "<title>";
 constexpr std::string_view kTitleEnd = "</title>";
 constexpr std::string_view kMetaStart = "<meta ";
@@ -32,21 +29,7 @@ constexpr std::array<MetaEntry, 3> kMetaEntries = {{
     {"\"zpma done\"", HeadTag::Kind::Zpma},
 }};
 
-std::string_view Label(HeadTag::Kind kind) {
-    switch (kind) {
-        case HeadTag::Kind::Title:
-            return "TITLE: ";
-        case HeadTag::Kind::Keywords:
-            return "KEYWORDS meta tag: ";
-        case HeadTag::Kind::Description:
-            return "DESCRIPTION meta tag: ";
-        case HeadTag::Kind::Zpma:
-            return "ZPMA meta tag: ";
-    }
-    return {};
-}
-
-// Stops the reading and makes the report end with the error text.
+// Stops the reading; the entries read so far are marked failed.
 struct LookupFailed {};
 
 class HeadReport {
@@ -144,25 +127,6 @@ HeadTags ReadHeadTags(const std::string& documentPath) {
     } catch (const std::exception&) {
         return {{}, true};
     }
-}
-
-std::string FormatHeadTags(const HeadTags& tags) {
-    std::string report;
-    for (const HeadTag& entry : tags.entries) {
-        report += Label(entry.kind);
-        report += entry.text;
-        report += kEntryEnd;
-    }
-    if (tags.failed) {
-        report += kLookupError;
-    } else if (tags.First(HeadTag::Kind::Keywords) == nullptr) {
-        report += kNoKeywordsFound;
-    }
-    return report;
-}
-
-std::string ReadHeadMetaTags(const std::string& documentPath) {
-    return FormatHeadTags(ReadHeadTags(documentPath));
 }
 
 }  // namespace tagsmith

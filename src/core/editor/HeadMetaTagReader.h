@@ -23,17 +23,9 @@ struct HeadTags {
     const HeadTag* First(HeadTag::Kind kind) const;
 };
 
-// The entries as the report below lists them.
+// The entries of the head of a document: each title line and each meta line naming "keywords",
+// "description" or "zpma done", in the order of the document, up to the first line holding
+// </head>. Failed when the file cannot be read or ends inside a comment.
 HeadTags ReadHeadTags(const std::string& documentPath);
-// The report of the entries (UTF-8, CR LF), the text of "Show existing  keywords etc.".
-std::string FormatHeadTags(const HeadTags& tags);
-
-// The report of the existing head tags of a document (UTF-8, CR LF): an entry for each title
-// line and each meta line naming "keywords", "description" or "zpma done", in the order of the
-// document, up to the first line holding </head>; then "No keywords meta tag found." when no
-// keywords entry was made. A file that cannot be read, or that ends inside a comment, ends the
-// report with "Error when looking for keywords meta tag." instead.
-// Both in one.
-std::string ReadHeadMetaTags(const std::string& documentPath);
 
 }  // namespace tagsmith

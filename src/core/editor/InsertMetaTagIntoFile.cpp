@@ -51,10 +51,16 @@ InsertOutcome InsertMetaTagIntoFile(const InsertEnvironment& environment) {
         }
         return Refuse(messages, kFileNotFound, MessageIcon::Exclamation);
     }
-    if (!HoldsComposedTag(output.Text())) {
-        output.SetText(ComposeKeywordsMetaTag(environment.session.Table, settings));
+    std::string tag;
+    if (HoldsComposedTag(output.Text())) {
+        tag = GetMetaTag(output.Text());
+    } else {
+        // The fresh tag goes in as composed: the box text is only its view, and a begin phrase
+        // holding the count line's words must not cut it short.
+        const ComposedMetaTag composed = ComposeMetaTag(environment.session.Table, settings);
+        output.SetText(environment.formatComposed(composed, settings));
+        tag = composed.tag;
     }
-    const std::string tag = GetMetaTag(output.Text());
     // An edited box can leave nothing before the count line; writing an empty tag would only
     // delete the document's keywords tag.
     if (tag.empty()) return Refuse(messages, kNothingToInsert, MessageIcon::Exclamation);

@@ -7,14 +7,6 @@
 
 namespace tagsmith {
 
-void ShowExistingKeywordMetaTag(std::string& inputFile, OutputBox& output, MessageBoxes& messages,
-                                bool trimInputFile) {
-    if (const std::optional<HeadTags> tags =
-            ShowExistingHeadTags(inputFile, messages, trimInputFile)) {
-        output.SetText(FormatHeadTags(*tags));
-    }
-}
-
 std::optional<HeadTags> ShowExistingHeadTags(std::string& inputFile, MessageBoxes& messages,
                                              bool trimInputFile) {
     if (trimInputFile) inputFile = std::string(TrimSpaces(inputFile));

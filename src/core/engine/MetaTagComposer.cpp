@@ -44,18 +44,6 @@ private:
 
 }  // namespace
 
-std::string ComposeKeywordsMetaTag(const WordTable& table, GeneratorSettings& settings) {
-    return FormatComposedMetaTag(ComposeMetaTag(table, settings), settings);
-}
-
-std::string FormatComposedMetaTag(const ComposedMetaTag& composed,
-                                  const GeneratorSettings& settings) {
-    if (composed.tag.empty()) return ReportNoWords(settings);
-    return composed.tag + "\r\n\r\nNumber of keywords in meta tag: " +
-           std::to_string(composed.keywords) +
-           "\r\nNumber of bytes in meta tag: " + std::to_string(composed.bytes);
-}
-
 ComposedMetaTag ComposeMetaTag(const WordTable& table, GeneratorSettings& settings) {
     if (table.WordCount() == 0) return {};
     const std::int64_t maxKeywords = LimitFromText(settings.txbMaxNumKeywordsInMetaTag);
@@ -93,27 +81,6 @@ ComposedMetaTag ComposeMetaTag(const WordTable& table, GeneratorSettings& settin
     tag.Append(U"\">");
 
     return {CodePointsToUtf8(tag.Text()), n, length};
-}
-
-std::string ReportNoWords(const GeneratorSettings& settings) {
-    std::string text;
-    if (!settings.chkIgnoreShortWords) {
-        text = "No words";
-    } else {
-        const int size = settings.ShortWordSize();
-        text = "No words with more than " + std::to_string(size) + " letter";
-        if (size > 1) text += "s";
-    }
-    text += " occur at least ";
-    const int threshold = settings.ThresholdFrequency();
-    if (threshold == 1) {
-        text += "once.";
-    } else if (threshold == 2) {
-        text += "twice.";
-    } else {
-        text += std::to_string(threshold) + " times.";
-    }
-    return text;
 }
 
 int CountOccurrences(std::string_view text, std::string_view part, bool ignoreCase) {

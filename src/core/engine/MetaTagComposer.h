@@ -19,14 +19,6 @@ struct ComposedMetaTag {
 
 // Composes the tag. Trims settings.txbBeginMetaTagWith in place.
 ComposedMetaTag ComposeMetaTag(const WordTable& table, GeneratorSettings& settings);
-// The output-box text of a composed tag (UTF-8, CR LF): the tag and its two summary lines, or
-// the ReportNoWords text when there is no tag.
-std::string FormatComposedMetaTag(const ComposedMetaTag& composed,
-                                  const GeneratorSettings& settings);
-// Both in one: the text "Generate/show keywords meta tag" puts into the output box.
-std::string ComposeKeywordsMetaTag(const WordTable& table, GeneratorSettings& settings);
-// Why there is nothing to show.
-std::string ReportNoWords(const GeneratorSettings& settings);
 // Non-overlapping occurrences of part in text from the left; 0 when either is empty. Case is
 // folded on cp1252 text; a part of ASCII characters also counts right in UTF-8 text.
 int CountOccurrences(std::string_view text, std::string_view part, bool ignoreCase);

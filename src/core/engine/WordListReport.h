@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "core/engine/WordTable.h"
-#include "core/model/GeneratorSettings.h"
 
 namespace tagsmith {
 
@@ -20,10 +19,5 @@ struct WordListRow {
 
 // Every row of the table, in rank order. totalWords is the denominator of the density.
 std::vector<WordListRow> WordListRows(const WordTable& table, std::int64_t totalWords);
-
-// The word list report (UTF-8, CR LF), or the ReportNoWords text when the table is empty.
-// totalWords is every word cut from the document, the denominator of the density.
-std::string ListWords(const WordTable& table, std::int64_t totalWords,
-                      const GeneratorSettings& settings);
 
 }  // namespace tagsmith

@@ -10,8 +10,6 @@
 #include <utility>
 
 #include "core/engine/AddWordOccurrence.h"
-#include "core/engine/MetaTagComposer.h"
-#include "core/engine/WordListReport.h"
 #include "core/pipeline/DocumentLanguage.h"
 #include "core/pipeline/FileClassifier.h"
 #include "core/pipeline/InputValidation.h"
@@ -193,14 +191,8 @@ bool ScanInputFile(ScanSession& session, const ScanEnvironment& environment) {
 
 }  // namespace
 
-void ProcessInputFile(bool generate, ScanSession& session, const ScanEnvironment& environment) {
-    if (!session.ScanIsCurrent && !ScanInputFile(session, environment)) return;
-    GeneratorSettings& settings = environment.settings;
-    environment.output.SetText(generate
-                                   ? ComposeKeywordsMetaTag(session.Table, settings)
-                                   : ListWords(session.Table, session.State.TotalWords, settings));
-    environment.output.MoveCaretToStart();
-    environment.view.PlaceFocus();
+bool ProcessInputFile(ScanSession& session, const ScanEnvironment& environment) {
+    return session.ScanIsCurrent || ScanInputFile(session, environment);
 }
 
 }  // namespace tagsmith

@@ -37,8 +37,10 @@ struct ScanEnvironment {
 
 inline constexpr const char* kProgressText = "Now processing ...";
 
-// "List words" (generate false) and "Generate/show keywords meta tag" (generate true): checks and
-// scans the input document unless the session's scan is current, then writes the report.
-void ProcessInputFile(bool generate, ScanSession& session, const ScanEnvironment& environment);
+// "List words" and "Generate/show keywords meta tag": checks and scans the input document unless
+// the session's scan is current. True when the session's table is ready for the command's report,
+// which the caller formats; false when the command ends here: a refusal (shown), a stop (stop text
+// shown) or a read failure (silent).
+[[nodiscard]] bool ProcessInputFile(ScanSession& session, const ScanEnvironment& environment);
 
 }  // namespace tagsmith

@@ -14,8 +14,6 @@ public:
     virtual void SetListWordsCaption(const std::string& /*caption*/) {}
     // Enables or disables the commands that must not run during a scan.
     virtual void EnableCommands(bool /*enabled*/) {}
-    // Moves the focus to the next useful button.
-    virtual void PlaceFocus() {}
 };
 
 }  // namespace tagsmith

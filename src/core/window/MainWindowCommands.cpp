@@ -9,10 +9,13 @@
 #include "core/editor/ShowExistingKeywordMetaTag.h"
 #include "core/pipeline/InputValidation.h"
 #include "core/text/StringOperations.h"
+#include "core/window/ComposedTagText.h"
+#include "core/window/HeadTagsText.h"
 #include "core/window/HelpGuide.h"
 #include "core/window/LargeWindowLayout.h"
 #include "core/window/MainWindowLogic.h"
 #include "core/window/WebLinks.h"
+#include "core/window/WordListText.h"
 
 namespace tagsmith {
 
@@ -28,7 +31,13 @@ std::string CurrentFolder() {
 
 void MainWindowLogic::RunScan(bool generate) {
     m_stopRequested = false;
-    ProcessInputFile(generate, m_session, Environment());
+    if (ProcessInputFile(m_session, Environment())) {
+        m_output.SetText(generate
+                             ? ComposeKeywordsMetaTag(m_session.Table, m_settings)
+                             : ListWords(m_session.Table, m_session.State.TotalWords, m_settings));
+        m_output.MoveCaretToStart();
+        PlaceFocus();
+    }
     ShowTrimmedTexts();
     m_view.Repaint();
 }
@@ -63,13 +72,17 @@ void MainWindowLogic::LeaveInputFile() {
 }
 
 void MainWindowLogic::ShowExisting() {
-    ShowExistingKeywordMetaTag(m_settings.txbInputFile, m_output, m_services.messages);
+    if (const std::optional<HeadTags> tags =
+            ShowExistingHeadTags(m_settings.txbInputFile, m_services.messages)) {
+        m_output.SetText(FormatHeadTags(*tags));
+    }
     ShowTrimmedTexts();
 }
 
 void MainWindowLogic::Insert() {
-    const InsertEnvironment environment{m_settings, m_session,           m_texts,
-                                        m_output,   m_services.messages, m_files};
+    const InsertEnvironment environment{
+        m_settings,          m_session, m_texts, m_output, FormatComposedMetaTag,
+        m_services.messages, m_files};
     InsertMetaTagIntoFile(environment);
     ShowTrimmedTexts();
     PlaceFocus();

@@ -66,6 +66,7 @@ public:
     void SetWordCountLabel(const std::string& text) override;
     void SetListWordsCaption(const std::string& caption) override;
     void EnableCommands(bool enabled) override;
+    // SettingsHost, and after each command: moves the focus to the next useful button.
     void PlaceFocus() override;
 
     const GeneratorSettings& Settings() const { return m_settings; }

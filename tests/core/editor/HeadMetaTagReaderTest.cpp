@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <tuple>
 
 #include "core/editor/HeadMetaTagReader.h"
@@ -7,65 +8,12 @@
 #include "core/text/StringOperations.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/TestSupport.h"
-#include "platform/console/StringOutputBox.h"
 
 namespace tagsmith::test {
 namespace {
 
-const std::string kNone = "No keywords meta tag found.";
-const std::string kError = "Error when looking for keywords meta tag.";
 const std::string kKeywords = "<meta name=\"keywords\" content=\"a, b\">";
 const std::string kDescription = "<meta name=\"description\" content=\"x\">";
-const std::string kMarker = "<meta name=\"zpma done\" content=\"1\">";
-
-std::string Entry(const std::string& label, const std::string& tag) {
-    return label + " meta tag: " + tag + "\r\n\r\n";
-}
-
-const std::string kKeywordsEntry = Entry("KEYWORDS", kKeywords);
-
-TEST(HeadReportTest, ReportsTheTagsOfTheHeadAndOnlyReadsTheDocument) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        // A title counts at the start of a line (after spaces only); its line is not searched.
-        {"<html><head><title>T</title></head>\r\n", kNone},
-        {"<TITLE>Home</TITLE>\r\n</head>\r\n", "TITLE: Home\r\n\r\n" + kNone},
-        {"  <title>Home\r\n", "TITLE: Home\r\n\r\n" + kNone},
-        {"\t<title>Home</title>\r\n", kNone},
-        {"<title>T</title>" + kKeywords + "\r\n", "TITLE: T\r\n\r\n" + kNone},
-        // Meta tags as written, double-quoted names only, keywords first; the head ends at </head>.
-        {"<META NAME=\"KEYWORDS\" CONTENT=\"a\">\r\n",
-         Entry("KEYWORDS", "<META NAME=\"KEYWORDS\" CONTENT=\"a\">")},
-        {"<meta name='keywords' content=\"a\">\r\n", kNone},
-        {kDescription + kKeywords + "\r\n",
-         Entry("KEYWORDS", kDescription + kKeywords) + Entry("DESCRIPTION", kDescription)},
-        {kMarker + "\r\n" + kDescription + "\r\n",
-         Entry("ZPMA", kMarker) + Entry("DESCRIPTION", kDescription) + kNone},
-        {"<meta name=\"keywords\" content=\"a,\r\nb\">\r\n",
-         Entry("KEYWORDS", "<meta name=\"keywords\" content=\"a,")},
-        {"<p>x</p>\r\n<body>\r\n" + kKeywords, kKeywordsEntry},
-        // Comments.
-        {"<!-- c -->\r\n</head>\r\n" + kKeywords + "\r\n</head>\r\n", kKeywordsEntry},
-        {"<title>A</title><!--\r\n" + kKeywords + "\r\n-->\r\n<p>\r\n</head>\r\n", kNone},
-        {"<title>A</title>\r\n<!-- open\r\n" + kKeywords + "\r\n", "TITLE: A\r\n\r\n" + kError},
-        {"<!-- c -->", kError},
-        {"<p class=\"keywords\">x</p><meta name=\"a\">\r\n", kError},
-        // LF line ends; UTF-8 with its byte-order mark, cp1252 shown as UTF-8.
-        {"<title>A</title>\n" + kKeywords + "\n</head>\n<title>B</title>\n",
-         "TITLE: A\r\n\r\n" + kKeywordsEntry},
-        {"\xEF\xBB\xBF<title>Caf\xC3\xA9</title>\n", "TITLE: Caf\xC3\xA9\r\n\r\n" + kNone},
-        {"<title>Caf\xE9 \x80</title>\n<META name=\"keywords\" content=\"cr\xE8me\">",
-         "TITLE: Caf\xC3\xA9 \xE2\x82\xAC\r\n\r\nKEYWORDS meta tag: <META name=\"keywords\" "
-         "content=\"cr\xC3\xA8me\">\r\n\r\n"},
-    };
-    const TemporaryFolder folder;
-    for (const auto& [document, report] : cases) {
-        SCOPED_TRACE(document);
-        const auto path = folder.WriteFile("page.html", document);
-        EXPECT_EQ(ReadHeadMetaTags(path.string()), report) << document;
-        EXPECT_EQ(ReadFileBytes(path), document);
-    }
-    EXPECT_EQ(ReadHeadMetaTags((folder.Path() / "none.html").string()), kError);
-}
 
 TEST(HeadReportTest, EntriesKnowTheirKindAndLine) {
     const TemporaryFolder folder;
@@ -86,26 +34,28 @@ TEST(HeadReportTest, EntriesKnowTheirKindAndLine) {
     EXPECT_EQ(tags.First(Kind::Zpma), nullptr);
 }
 
-TEST(ShowExistingKeywordMetaTagTest, TrimsTheInputRefusesMissingFilesOrFillsTheBox) {
+TEST(ShowExistingHeadTagsTest, TrimsTheInputRefusesMissingFilesOrReadsTheHead) {
     const TemporaryFolder folder;
     const auto page = folder.WriteFile("page.htm", "<title>T</title>\r\n");
     const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
         {"   ", "Input file not specified.", "Error"},
         {(folder.Path() / "gone.htm").string(), "Input file not found.", "File not found"},
         {folder.Path().string(), folder.Path().string() + " is not a regular file.", "Error"},
-        {"  " + page.string() + " ", "", ""},  // no box: the report replaces the box text
+        {"  " + page.string() + " ", "", ""},  // no box: the head is read
     };
     for (const auto& [typed, prompt, title] : cases) {
         SCOPED_TRACE(typed);
         std::string input = typed;
-        StringOutputBox output;
-        output.SetText("before");
         FakeMessageBoxes messages;
-        ShowExistingKeywordMetaTag(input, output, messages);
+        const std::optional<HeadTags> tags = ShowExistingHeadTags(input, messages);
         EXPECT_EQ(input, std::string(TrimSpaces(typed)));
-        EXPECT_EQ(output.Text(), prompt.empty() ? "TITLE: T\r\n\r\n" + kNone : "before");
+        ASSERT_EQ(tags.has_value(), prompt.empty());
         ASSERT_EQ(messages.shown.size(), prompt.empty() ? 0u : 1u);
-        if (prompt.empty()) continue;
+        if (prompt.empty()) {
+            ASSERT_EQ(tags->entries.size(), 1u);
+            EXPECT_EQ(tags->entries[0].text, "T");
+            continue;
+        }
         EXPECT_EQ(messages.shown[0].prompt, prompt);
         EXPECT_EQ(messages.shown[0].title, title);
         EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);

@@ -22,12 +22,7 @@ WordTable RankedTable(const std::string& words) {
     return MakeTable(occurrences);
 }
 
-std::string Summary(int keywords, int bytes) {
-    return "\r\n\r\nNumber of keywords in meta tag: " + std::to_string(keywords) +
-           "\r\nNumber of bytes in meta tag: " + std::to_string(bytes);
-}
-
-TEST(ComposeKeywordsMetaTagTest, KeepsPrefixBeginPhrasesCaseAndBothLimits) {
+TEST(ComposeMetaTagTest, KeepsPrefixBeginPhrasesCaseAndBothLimits) {
     struct Case {
         std::string rows;
         const char* begin;
@@ -69,9 +64,10 @@ TEST(ComposeKeywordsMetaTagTest, KeepsPrefixBeginPhrasesCaseAndBothLimits) {
         settings.txbMaxNumKeywordsInMetaTag = c.maxKeywords;
         settings.txbMaxNumBytesInMetaTag = c.maxBytes;
         const std::string tag = std::string(kPrefix) + c.content;
-        const int characters = static_cast<int>(Utf8ToCodePoints(tag).size());
-        EXPECT_EQ(ComposeKeywordsMetaTag(RankedTable(c.rows), settings),
-                  tag + "\">" + Summary(c.keywords, characters));
+        const auto characters = static_cast<std::int64_t>(Utf8ToCodePoints(tag).size());
+        const ComposedMetaTag composed = ComposeMetaTag(RankedTable(c.rows), settings);
+        EXPECT_EQ(std::tie(composed.tag, composed.keywords, composed.bytes),
+                  std::make_tuple(tag + "\">", c.keywords, characters));
         if (std::string_view(c.begin) == "   ") {
             EXPECT_EQ(settings.txbBeginMetaTagWith, "");
         }
@@ -81,7 +77,7 @@ TEST(ComposeKeywordsMetaTagTest, KeepsPrefixBeginPhrasesCaseAndBothLimits) {
 // A keyword goes in while the tag so far, the keyword and one character for its comma fit in
 // the byte limit (the blank after the comma is not counted). "alpha" needs 31 + 5 + 1 = 37
 // bytes, "beta" then 36 + 4 + 1 = 41, "gamma" after "alpha, beta" 42 + 5 + 1 = 48.
-TEST(ComposeKeywordsMetaTagTest, ByteLimitCountsTheKeywordAndOneForItsComma) {
+TEST(ComposeMetaTagTest, ByteLimitCountsTheKeywordAndOneForItsComma) {
     struct Case {
         bool spaceAfterComma;
         const char* maxBytes;
@@ -110,27 +106,9 @@ TEST(ComposeKeywordsMetaTagTest, ByteLimitCountsTheKeywordAndOneForItsComma) {
         settings.chkSpaceAfterComma = c.spaceAfterComma;
         settings.txbMaxNumBytesInMetaTag = c.maxBytes;
         const std::string tag = std::string(kPrefix) + c.content;
-        EXPECT_EQ(ComposeKeywordsMetaTag(table, settings),
-                  tag + "\">" + Summary(c.keywords, static_cast<int>(tag.size())));
-    }
-}
-
-TEST(ComposeKeywordsMetaTagTest, AnEmptyTableExplainsWithTheSettings) {
-    GeneratorSettings settings;
-    settings.txbBeginMetaTagWith = "phrase";
-    EXPECT_EQ(ComposeKeywordsMetaTag(WordTable{}, settings),
-              "No words with more than 2 letters occur at least twice.");
-    const std::vector<std::tuple<bool, int, int, const char*>> cases = {
-        {false, 1, 2, "No words occur at least 3 times."},
-        {true, 0, 0, "No words with more than 1 letter occur at least once."},
-        {true, 8, 8, "No words with more than 9 letters occur at least 9 times."},
-    };
-    for (const auto& [ignoreShort, shortWordPosition, thresholdPosition, expected] : cases) {
-        SCOPED_TRACE(expected);
-        settings.chkIgnoreShortWords = ignoreShort;
-        settings.cboShortWordSize = shortWordPosition;
-        settings.cboThresholdFrequency = thresholdPosition;
-        EXPECT_EQ(ReportNoWords(settings), expected);
+        const ComposedMetaTag composed = ComposeMetaTag(table, settings);
+        EXPECT_EQ(std::tie(composed.tag, composed.keywords, composed.bytes),
+                  std::make_tuple(tag + "\">", c.keywords, static_cast<std::int64_t>(tag.size())));
     }
 }
 

@@ -131,9 +131,9 @@ TEST(WordTableDocumentTest, ScanOfRealDocumentsGivesTheReferenceTableRowByRow) {
             ScanView view;
             const ScanEnvironment environment{settings, commonWords, ignoreList, texts,
                                               messages, output,      view,       replay};
-            ProcessInputFile(true, session, environment);
+            const bool ready = ProcessInputFile(session, environment);
             ASSERT_TRUE(messages.shown.empty()) << messages.shown.front().prompt;
-            ASSERT_TRUE(session.ScanIsCurrent);
+            ASSERT_TRUE(ready);
 
             ReferenceWordTable& model = replay.model;
             model.ApplyThreshold(settings.ThresholdFrequency());

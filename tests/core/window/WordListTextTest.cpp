@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/engine/TableBuilder.h"
-#include "core/engine/WordListReport.h"
+#include "core/window/WordListText.h"
 
 namespace tagsmith::test {
 namespace {
