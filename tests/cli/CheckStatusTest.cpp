@@ -12,7 +12,7 @@ TEST(CheckStatusTest, AStaleDocumentFailsTheRunAnUpToDateOneDoesNot) {
     const auto page = [&](const char* name, const char* keywords) {
         return folder
             .WriteFile(name, std::string("<html>\n<head>\n<meta name=\"keywords\" content=\"") +
-                                 keywords + "\">\n</head>\n<body>kettle kettle teapot teapot</body>\n</html>\n")
+                                 keywords + "\">\n</head><body>kettle kettle teapot teapot</body>\n</html>\n")
             .string();
     };
     const std::string fresh = page("fresh.html", "kettle, teapot");

@@ -195,7 +195,7 @@ TEST_F(InterruptionTest, ASignalRemovesTheTemporaryFileAndEndsWithTheSignalsStat
     EXPECT_GT(whileWriting, 0);
 }
 
-TEST(InterruptionTest, WithTwoJobsASignalOrAClosedPipeLeavesNoTemporaryFile) {
+TEST_F(InterruptionTest, WithTwoJobsASignalOrAClosedPipeLeavesNoTemporaryFile) {
     const std::string before = Page(1 << 19);
     const std::set<std::string> pages = {"a.html", "b.html", "c.html", "d.html"};
     const auto site = [&](const test::TemporaryFolder& folder) {

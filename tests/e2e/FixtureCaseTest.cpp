@@ -116,6 +116,9 @@ bool EditWhileWriting(pid_t child, const fs::path& work, const std::string& docu
     return !written;
 }
 
+// 2026-01-01 00:00:00 UTC; the tests run with TZ=UTC.
+constexpr time_t kInputTime = 1767225600;
+
 class FixtureCaseTest : public testing::TestWithParam<std::string> {};
 
 TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
@@ -136,6 +139,12 @@ TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
             if (IsCaseControlFile(name)) continue;
             fs::copy(entry.path(), work / name, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
             expectedNames.insert(name);
+        }
+        // Every input was last modified at one fixed moment, so that the dates a diff names are
+        // the expected ones.
+        for (const auto& entry : fs::recursive_directory_iterator(work)) {
+            const timespec moment[2] = {{kInputTime, 0}, {kInputTime, 0}};
+            ::utimensat(AT_FDCWD, entry.path().c_str(), moment, AT_SYMLINK_NOFOLLOW);
         }
         // A data folder of the case (for --data-dir) gets the program texts it does not hold.
         if (fs::is_directory(work / "data") && !fs::exists(work / "data" / "zpm.dat"))
