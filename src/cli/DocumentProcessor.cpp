@@ -32,7 +32,8 @@ void Refuse(DocumentReport& report, const RecordingMessageBoxes& messages) {
 }
 
 ComposedTag Composed(const ScanSession& session, GeneratorSettings& settings) {
-    const ComposedMetaTag composed = ComposeMetaTag(session.Table, settings);
+    const ComposedMetaTag composed =
+        ComposeMetaTag(session.Table, settings, session.State.Encoding);
     return {composed.tag, composed.keywords, composed.bytes,
             composed.tag.empty() ? ReportNoWords(settings) : std::string()};
 }

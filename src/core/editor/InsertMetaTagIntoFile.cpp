@@ -52,7 +52,8 @@ InsertOutcome InsertMetaTagIntoFile(const InsertEnvironment& environment) {
         return Refuse(messages, kFileNotFound, MessageIcon::Exclamation);
     }
     if (!HoldsComposedTag(output.Text())) {
-        output.SetText(ComposeKeywordsMetaTag(environment.session.Table, settings));
+        output.SetText(ComposeKeywordsMetaTag(environment.session.Table, settings,
+                                              environment.session.State.Encoding));
     }
     const std::string tag = GetMetaTag(output.Text());
     // An edited box can leave nothing before the count line; writing an empty tag would only

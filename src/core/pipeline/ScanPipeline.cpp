@@ -196,9 +196,9 @@ bool ScanInputFile(ScanSession& session, const ScanEnvironment& environment) {
 void ProcessInputFile(bool generate, ScanSession& session, const ScanEnvironment& environment) {
     if (!session.ScanIsCurrent && !ScanInputFile(session, environment)) return;
     GeneratorSettings& settings = environment.settings;
-    environment.output.SetText(generate
-                                   ? ComposeKeywordsMetaTag(session.Table, settings)
-                                   : ListWords(session.Table, session.State.TotalWords, settings));
+    environment.output.SetText(
+        generate ? ComposeKeywordsMetaTag(session.Table, settings, session.State.Encoding)
+                 : ListWords(session.Table, session.State.TotalWords, settings));
     environment.output.MoveCaretToStart();
     environment.view.PlaceFocus();
 }

@@ -167,7 +167,8 @@ TEST(ScanPipelineTest, ScanDrivesTheWindowAndIsReusedUntilASettingChanges) {
 
     fs::remove(run.settings.txbInputFile);  // only the kept table can give the next reports
     run.Run(true);
-    EXPECT_EQ(run.output.Text(), ComposeKeywordsMetaTag(run.session.Table, run.settings));
+    EXPECT_EQ(run.output.Text(),
+              ComposeKeywordsMetaTag(run.session.Table, run.settings, run.session.State.Encoding));
     run.Run(false);
     EXPECT_EQ(run.output.Text(), listed);
     EXPECT_TRUE(run.messages.shown.empty());
