@@ -23,7 +23,7 @@ bool BenchSession::Process(const std::string& fileName, bool generate, std::stri
     const ScanEnvironment environment{settings, commonWords, ignoreList, texts,
                                       messages, output,      view,       events};
     if (ProcessInputFile(session, environment)) {
-        output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings)
+        output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings, session.State.Encoding)
                                 : ListWords(session.Table, session.State.TotalWords, settings));
     }
     if (messages.ShownCount() > 0) {

@@ -28,7 +28,7 @@ void BM_ComposeWithoutLimits(benchmark::State& state) {
     settings.txbMaxNumBytesInMetaTag = "0";
     for (auto _ : state) {
         settings.txbBeginMetaTagWith = phrases;
-        const std::string tag = ComposeMetaTag(table, settings).tag;
+        const std::string tag = ComposeMetaTag(table, settings, TextEncoding::Utf8).tag;
         benchmark::DoNotOptimize(tag.data());
     }
     state.counters["rows"] = static_cast<double>(table.WordCount());

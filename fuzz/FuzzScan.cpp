@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ScanSession session;
         if (ProcessInputFile(session, {settings, commonWords, ignoreList, texts, messages, output,
                                        view, events})) {
-            output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings)
+            output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings, session.State.Encoding)
                                     : ListWords(session.Table, session.State.TotalWords, settings));
         }
     }

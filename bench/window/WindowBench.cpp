@@ -47,7 +47,7 @@ double WithoutWindow(const std::string& document, bool generate) {
     timer.start();
     if (ProcessInputFile(
             session, {settings, commonWords, ignoreList, texts, messages, output, view, events})) {
-        output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings)
+        output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings, session.State.Encoding)
                                 : ListWords(session.Table, session.State.TotalWords, settings));
     }
     return static_cast<double>(timer.nsecsElapsed()) / 1e9;

@@ -36,7 +36,8 @@ void Refuse(DocumentReport& report, const RecordingMessageBoxes& messages) {
 }
 
 ComposedTag Composed(const ScanSession& session, GeneratorSettings& settings) {
-    const ComposedMetaTag composed = ComposeMetaTag(session.Table, settings);
+    const ComposedMetaTag composed =
+        ComposeMetaTag(session.Table, settings, session.State.Encoding);
     return {composed.tag, composed.keywords, composed.bytes,
             composed.tag.empty() ? ReportNoWords(settings) : std::string()};
 }
@@ -129,7 +130,7 @@ bool DocumentProcessor::ScanOrRefuse(bool generate, DocumentReport& report,
                                       true,
                                       false};  // names byte for byte
     if (ProcessInputFile(session, environment)) {
-        output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings)
+        output.SetText(generate ? ComposeKeywordsMetaTag(session.Table, settings, session.State.Encoding)
                                 : ListWords(session.Table, session.State.TotalWords, settings));
     }
     // Any message box during a command is a refusal: the window would show no report.

@@ -140,7 +140,8 @@ void AddSettingsOptions(CLI::App& command, SettingsOptions& options) {
     AddNumber(command, "--max-keywords", options.maxKeywords, kMinKeywords, kMaxKeywords,
               "Most keywords in the meta tag");
     AddNumber(command, "--max-bytes", options.maxBytes, 0, kMaxBytes,
-              "Longest meta tag in characters, 0 for no limit");
+              "Longest meta tag in bytes as the document gets it (one for each character "
+              "Windows-1252 holds), 0 for no limit");
 }
 
 void ApplySettingsOptions(const SettingsOptions& options, CliContext& context) {

@@ -10,7 +10,7 @@ QFont UiFont(const ControlFont& font, const QString& sansFamily) {
     if (font.monospaced) {
         qfont.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New"),
                            QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Sans Mono"),
-                           QStringLiteral("Nimbus Mono PS")});
+                           QStringLiteral("Nimbus Mono PS"), QString::fromLatin1(kCjkMonoFamily)});
         qfont.setStyleHint(QFont::Monospace);
         qfont.setFixedPitch(true);
     } else if (!sansFamily.isEmpty()) {

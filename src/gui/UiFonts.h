@@ -12,4 +12,9 @@ namespace tagsmith {
 // A non-empty sansFamily replaces the list of sans-serif typefaces the window prefers.
 QFont UiFont(const ControlFont& font, const QString& sansFamily = {});
 
+// The last of the monospaced typefaces: the Latin ones before it hold no Chinese, Japanese or
+// Korean, and Qt takes a character none of them holds from the next family of the list before
+// it asks the system. Debian's fonts-noto-cjk, which the package recommends, provides it.
+inline constexpr const char* kCjkMonoFamily = "Noto Sans Mono CJK SC";
+
 }  // namespace tagsmith

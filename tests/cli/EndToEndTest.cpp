@@ -99,6 +99,12 @@ const EndToEndCase kCases[] = {
     {"maxbytes", {"generate", "--max-bytes", "40", "herbs.html"}, 0},
     // "workshop" would end at byte 47 with its comma counted: one over the limit.
     {"maxbytes_sample", {"generate", "--max-bytes", "46", "../../../data/sample/index.html"}, 0},
+    // The byte limit counts what each document gets of the Russian begin phrase: 12 UTF-8
+    // bytes, 42 of numeric references (&#1088;...) in Windows-1252; "Growing" just fits there.
+    {"maxbytes_written",
+     {"generate", "--begin", "ремонт", "--max-bytes", "100", "herbs-utf8.html",
+      "herbs-cp1252-crlf.html"},
+     0},
     {"lowercase",
      {"generate", "--lower-case", "--min-frequency", "1", "--short-words", "4", "bread.htm"},
      0},

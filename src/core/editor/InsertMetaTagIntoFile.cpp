@@ -57,7 +57,8 @@ InsertOutcome InsertMetaTagIntoFile(const InsertEnvironment& environment) {
     } else {
         // The fresh tag goes in as composed: the box text is only its view, and a begin phrase
         // holding the count line's words must not cut it short.
-        const ComposedMetaTag composed = ComposeMetaTag(environment.session.Table, settings);
+        const ComposedMetaTag composed = ComposeMetaTag(environment.session.Table, settings,
+                                                         environment.session.State.Encoding);
         output.SetText(environment.formatComposed(composed, settings));
         tag = composed.tag;
     }

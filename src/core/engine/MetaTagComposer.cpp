@@ -3,6 +3,7 @@
 #include "core/engine/LimitText.h"
 #include "core/engine/SubstringIndex.h"
 #include "core/engine/UnicodeText.h"
+#include "core/engine/WrittenBytes.h"
 #include "core/text/CharacterRules.h"
 #include "core/text/TextEncoding.h"
 
@@ -25,31 +26,39 @@ std::u32string BeginPhrases(std::u32string_view trimmed, bool preserveCase) {
     return preserveCase ? phrases : FoldCase(phrases);
 }
 
-// The tag text, with an index of its lower-case form grown along with it: the contained-in test
-// of every row then costs the length of the row's word, not the length of the tag so far.
+// The tag text, with its length in the bytes the byte limit counts for the document, and an
+// index of its lower-case form grown along with it: the contained-in test of every row then
+// costs the length of the row's word, not the length of the tag so far.
 class TagText {
 public:
+    explicit TagText(TextEncoding encoding) : m_encoding(encoding) {}
+
     void Append(std::u32string_view part) {
         m_text += part;
+        m_bytes += Bytes(part);
         m_lower.Append(FoldCase(part));
     }
     bool ContainsLower(std::u32string_view lowerPart) const { return m_lower.Contains(lowerPart); }
-    std::int64_t Length() const { return static_cast<std::int64_t>(m_text.size()); }
+    std::int64_t Bytes(std::u32string_view part) const { return WrittenBytes(part, m_encoding); }
+    std::int64_t Length() const { return m_bytes; }
     const std::u32string& Text() const { return m_text; }
 
 private:
+    TextEncoding m_encoding;
     std::u32string m_text;
+    std::int64_t m_bytes = 0;
     SubstringIndex m_lower;
 };
 
 }  // namespace
 
-ComposedMetaTag ComposeMetaTag(const WordTable& table, GeneratorSettings& settings) {
+ComposedMetaTag ComposeMetaTag(const WordTable& table, GeneratorSettings& settings,
+                               TextEncoding documentEncoding) {
     if (table.WordCount() == 0) return {};
     const std::int64_t maxKeywords = LimitFromText(settings.txbMaxNumKeywordsInMetaTag);
     const std::int64_t maxBytes = LimitFromText(settings.txbMaxNumBytesInMetaTag);
 
-    TagText tag;
+    TagText tag(documentEncoding);
     tag.Append(kPrefix);
 
     const std::u32string trimmed = TrimBlanks(Utf8ToCodePoints(settings.txbBeginMetaTagWith));
@@ -69,9 +78,7 @@ ComposedMetaTag ComposeMetaTag(const WordTable& table, GeneratorSettings& settin
         const std::string_view word = table.Entry(i).Word;
         if (maxKeywords > 0 && n + 1 > maxKeywords) break;
         const std::u32string characters = Utf8ToCodePoints(word);
-        if (maxBytes > 0 && length + static_cast<std::int64_t>(characters.size()) + 1 > maxBytes) {
-            break;
-        }
+        if (maxBytes > 0 && length + tag.Bytes(characters) + 1 > maxBytes) break;
         if (tag.ContainsLower(FoldCase(characters))) continue;
         if (n > 0) tag.Append(separator);
         tag.Append(characters);

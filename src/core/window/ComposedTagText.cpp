@@ -4,8 +4,9 @@
 
 namespace tagsmith {
 
-std::string ComposeKeywordsMetaTag(const WordTable& table, GeneratorSettings& settings) {
-    return FormatComposedMetaTag(ComposeMetaTag(table, settings), settings);
+std::string ComposeKeywordsMetaTag(const WordTable& table, GeneratorSettings& settings,
+                                   TextEncoding documentEncoding) {
+    return FormatComposedMetaTag(ComposeMetaTag(table, settings, documentEncoding), settings);
 }
 
 std::string FormatComposedMetaTag(const ComposedMetaTag& composed,

@@ -14,6 +14,7 @@ std::string FormatComposedMetaTag(const ComposedMetaTag& composed,
                                   const GeneratorSettings& settings);
 // Both in one: the text "Generate/show keywords meta tag" puts into the output box. Trims
 // settings.txbBeginMetaTagWith in place, as ComposeMetaTag does.
-std::string ComposeKeywordsMetaTag(const WordTable& table, GeneratorSettings& settings);
+std::string ComposeKeywordsMetaTag(const WordTable& table, GeneratorSettings& settings,
+                                   TextEncoding documentEncoding);
 
 }  // namespace tagsmith

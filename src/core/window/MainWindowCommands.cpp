@@ -33,7 +33,7 @@ void MainWindowLogic::RunScan(bool generate) {
     m_stopRequested = false;
     if (ProcessInputFile(m_session, Environment())) {
         m_output.SetText(generate
-                             ? ComposeKeywordsMetaTag(m_session.Table, m_settings)
+                             ? ComposeKeywordsMetaTag(m_session.Table, m_settings, m_session.State.Encoding)
                              : ListWords(m_session.Table, m_session.State.TotalWords, m_settings));
         m_output.MoveCaretToStart();
         PlaceFocus();

@@ -44,8 +44,8 @@ TEST(ComposeMetaTagTest, KeepsPrefixBeginPhrasesCaseAndBothLimits) {
         {"plum", "a,  b", true, "a, b, plum", 3},
         {"plum", " , ", true, "plum", 1},
         {"alpha beta", "   ", true, "alpha, beta", 2},  // no phrase; written back empty
-        {"caf\xE9", "\xC3\x87o, \xE6\x9D\xB1", false, "\xC3\xA7o,\xE6\x9D\xB1, caf\xC3\xA9", 3},
-        // The keyword limit counts the phrases; the byte limit counts characters.
+        {"caf\xE9", "\xC3\x87o, p", false, "\xC3\xA7o,p, caf\xC3\xA9", 3},
+        // The keyword limit counts the phrases; the byte limit one per Windows-1252 character.
         {twelve, "x1,x2,x3", true, "x1,x2,x3, one, two, three, four, five, six, seven", 10, "10"},
         {twelve, "x1,x2,x3", true, "x1,x2,x3", 3, "2"},
         {"alpha be", "abc", true, "abc", 1, "50", "36"},
@@ -65,7 +65,7 @@ TEST(ComposeMetaTagTest, KeepsPrefixBeginPhrasesCaseAndBothLimits) {
         settings.txbMaxNumBytesInMetaTag = c.maxBytes;
         const std::string tag = std::string(kPrefix) + c.content;
         const auto characters = static_cast<std::int64_t>(Utf8ToCodePoints(tag).size());
-        const ComposedMetaTag composed = ComposeMetaTag(RankedTable(c.rows), settings);
+        const ComposedMetaTag composed = ComposeMetaTag(RankedTable(c.rows), settings, TextEncoding::Utf8);
         EXPECT_EQ(std::tie(composed.tag, composed.keywords, composed.bytes),
                   std::make_tuple(tag + "\">", c.keywords, characters));
         if (std::string_view(c.begin) == "   ") {
@@ -106,9 +106,50 @@ TEST(ComposeMetaTagTest, ByteLimitCountsTheKeywordAndOneForItsComma) {
         settings.chkSpaceAfterComma = c.spaceAfterComma;
         settings.txbMaxNumBytesInMetaTag = c.maxBytes;
         const std::string tag = std::string(kPrefix) + c.content;
-        const ComposedMetaTag composed = ComposeMetaTag(table, settings);
+        const ComposedMetaTag composed = ComposeMetaTag(table, settings, TextEncoding::Windows1252);
         EXPECT_EQ(std::tie(composed.tag, composed.keywords, composed.bytes),
                   std::make_tuple(tag + "\">", c.keywords, static_cast<std::int64_t>(tag.size())));
+    }
+}
+
+// A character Windows-1252 cannot hold counts what the document gets: its UTF-8 bytes, or its
+// numeric reference in a Windows-1252 document (&#1088; for "р", &#26481; for "東", &#120120;
+// for "𝔸"). "ремонт" needs 31 + 12 + 1 = 44 bytes in UTF-8, 31 + 42 + 1 = 74 in Windows-1252;
+// "café" 31 + 4 + 1 = 36 in both.
+TEST(ComposeMetaTagTest, ByteLimitCountsWhatTheDocumentGets) {
+    struct Case {
+        TextEncoding encoding;
+        const char* rows;
+        const char* begin;
+        const char* maxBytes;
+        const char* content;
+        int keywords;
+        int bytes;
+    };
+    constexpr TextEncoding utf8 = TextEncoding::Utf8;
+    constexpr TextEncoding cp1252 = TextEncoding::Windows1252;
+    const Case cases[] = {
+        {utf8, "ремонт", "", "44", "ремонт", 1, 43},
+        {utf8, "ремонт", "", "43", "", 0, 31},
+        {cp1252, "ремонт", "", "74", "ремонт", 1, 73},
+        {cp1252, "ремонт", "", "73", "", 0, 31},
+        {utf8, "café", "", "36", "café", 1, 35},
+        {utf8, "café", "", "35", "", 0, 31},
+        {cp1252, "café", "", "36", "café", 1, 35},
+        {utf8, "plum", "東, 𝔸", "0", "東,𝔸, plum", 3, 31 + 3 + 1 + 4 + 2 + 4},
+        {cp1252, "plum", "東, 𝔸", "0", "東,𝔸, plum", 3, 31 + 8 + 1 + 9 + 2 + 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.rows) + " / begin \"" + c.begin + "\" / max " + c.maxBytes +
+                     (c.encoding == utf8 ? " / UTF-8" : " / Windows-1252"));
+        GeneratorSettings settings;
+        settings.txbBeginMetaTagWith = c.begin;
+        settings.chkPreserveCase = true;
+        settings.txbMaxNumBytesInMetaTag = c.maxBytes;
+        const ComposedMetaTag composed = ComposeMetaTag(RankedTable(c.rows), settings, c.encoding);
+        EXPECT_EQ(composed.tag, std::string(kPrefix) + c.content + "\">");
+        EXPECT_EQ(composed.keywords, c.keywords);
+        EXPECT_EQ(composed.bytes, c.bytes);
     }
 }
 

@@ -17,7 +17,7 @@ TEST(ComposedTagTextTest, ShowsTheTagWithItsCounts) {
 TEST(ComposedTagTextTest, AnEmptyTableExplainsWithTheSettings) {
     GeneratorSettings settings;
     settings.txbBeginMetaTagWith = "phrase";
-    EXPECT_EQ(ComposeKeywordsMetaTag(WordTable{}, settings),
+    EXPECT_EQ(ComposeKeywordsMetaTag(WordTable{}, settings, TextEncoding::Utf8),
               "No words with more than 2 letters occur at least twice.");
     const std::vector<std::tuple<bool, int, int, const char*>> cases = {
         {false, 1, 2, "No words occur at least 3 times."},
