@@ -11,8 +11,9 @@ TEST(CheckStatusTest, AStaleDocumentFailsTheRunAnUpToDateOneDoesNot) {
     const test::TemporaryFolder folder;
     const auto page = [&](const char* name, const char* keywords) {
         return folder
-            .WriteFile(name, std::string("<html>\n<head>\n<meta name=\"keywords\" content=\"") +
-                                 keywords + "\">\n</head><body>kettle kettle teapot teapot</body>\n</html>\n")
+            .WriteFile(
+                name, std::string("<html>\n<head>\n<meta name=\"keywords\" content=\"") + keywords +
+                          "\">\n</head><body>kettle kettle teapot teapot</body>\n</html>\n")
             .string();
     };
     const std::string fresh = page("fresh.html", "kettle, teapot");

@@ -1,5 +1,5 @@
-// tagsmith-cli insert run as a real process on a document of half a megabyte, killed or signalled at
-// each moment the folder sees, or racing another program that saves the same document.
+// tagsmith-cli insert run as a real process on a document of half a megabyte, killed or signalled
+// at each moment the folder sees, or racing another program that saves the same document.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -45,7 +45,8 @@ pid_t Start(const std::vector<std::string>& arguments, const fs::path& folder) {
     const std::string err = (folder / "err.txt").string();
     // Made before the child starts, so that a signal that ends it before it opens them leaves
     // the same files behind.
-    for (const std::string& file : {out, err}) ::close(::open(file.c_str(), O_WRONLY | O_CREAT, 0644));
+    for (const std::string& file : {out, err})
+        ::close(::open(file.c_str(), O_WRONLY | O_CREAT, 0644));
     const pid_t child = ::fork();
     if (child == 0) {
         ::dup2(::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
@@ -87,9 +88,9 @@ Insertion Measure(const std::string& before) {
 enum class Moment { Start, DocumentRead, TemporaryCreated, TemporaryWritten, DocumentReplaced };
 
 const char* Name(Moment moment) {
-    const char* const names[] = {"at the start", "once the document is read",
-                                 "once the temporary file is created",
-                                 "once the temporary file is written", "once the document is replaced"};
+    const char* const names[] = {
+        "at the start", "once the document is read", "once the temporary file is created",
+        "once the temporary file is written", "once the document is replaced"};
     return names[static_cast<int>(moment)];
 }
 
@@ -129,11 +130,16 @@ private:
     static bool Matches(Moment moment, std::uint32_t mask, const std::string& name) {
         const bool temporary = name.starts_with(".tagsmith-");
         switch (moment) {
-            case Moment::Start: return true;
-            case Moment::DocumentRead: return (mask & IN_CLOSE_NOWRITE) && name == "page.html";
-            case Moment::TemporaryCreated: return (mask & IN_CREATE) && temporary;
-            case Moment::TemporaryWritten: return (mask & IN_CLOSE_WRITE) && temporary;
-            case Moment::DocumentReplaced: return (mask & IN_MOVED_TO) && name == "page.html";
+            case Moment::Start:
+                return true;
+            case Moment::DocumentRead:
+                return (mask & IN_CLOSE_NOWRITE) && name == "page.html";
+            case Moment::TemporaryCreated:
+                return (mask & IN_CREATE) && temporary;
+            case Moment::TemporaryWritten:
+                return (mask & IN_CLOSE_WRITE) && temporary;
+            case Moment::DocumentReplaced:
+                return (mask & IN_MOVED_TO) && name == "page.html";
         }
         return false;
     }
@@ -164,14 +170,16 @@ TEST_F(InterruptionTest, KilledAtAnyMomentTheDocumentIsEitherAsItWasOrCompletely
         ::kill(child, SIGKILL);
         Wait(child);
         const std::string now = test::ReadFileBytes(path);
-        EXPECT_TRUE(now == s_insertion.before || now == s_insertion.after) << now.size() << " bytes";
+        EXPECT_TRUE(now == s_insertion.before || now == s_insertion.after)
+            << now.size() << " bytes";
     }
 }
 
 TEST_F(InterruptionTest, ASignalRemovesTheTemporaryFileAndEndsWithTheSignalsStatus) {
     int whileWriting = 0;
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        for (const Moment moment : {Moment::Start, Moment::TemporaryCreated, Moment::TemporaryWritten}) {
+        for (const Moment moment :
+             {Moment::Start, Moment::TemporaryCreated, Moment::TemporaryWritten}) {
             SCOPED_TRACE(std::to_string(signal) + " " + Name(moment));
             const test::TemporaryFolder folder;
             const fs::path path = folder.WriteFile("page.html", s_insertion.before);

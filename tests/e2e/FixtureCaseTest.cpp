@@ -66,7 +66,8 @@ pid_t Start(const fs::path& work, const std::vector<std::string>& arguments) {
         ::dup2(::open("../out", O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
         ::dup2(::open("../err", O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
         std::vector<char*> argv{const_cast<char*>(tool.c_str())};
-        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.data()));
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.data()));
         argv.push_back(nullptr);
         ::execv(tool.c_str(), argv.data());
         ::_exit(127);
@@ -111,7 +112,8 @@ bool EditWhileWriting(pid_t child, const fs::path& work, const std::string& docu
     bool written = false;
     for (const std::string& name : Events(watch, IN_CLOSE_WRITE))
         written |= name.starts_with(".tagsmith-");
-    if (!written) std::ofstream(work / document, std::ios::binary | std::ios::in | std::ios::out) << edited;
+    if (!written)
+        std::ofstream(work / document, std::ios::binary | std::ios::in | std::ios::out) << edited;
     ::kill(child, SIGCONT);
     return !written;
 }
@@ -137,7 +139,8 @@ TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
         for (const auto& entry : fs::directory_iterator(source)) {
             const std::string name = entry.path().filename().string();
             if (IsCaseControlFile(name)) continue;
-            fs::copy(entry.path(), work / name, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+            fs::copy(entry.path(), work / name,
+                     fs::copy_options::recursive | fs::copy_options::copy_symlinks);
             expectedNames.insert(name);
         }
         // Every input was last modified at one fixed moment, so that the dates a diff names are
@@ -152,9 +155,10 @@ TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
         const int watch = ::inotify_init1(IN_CLOEXEC);
         ASSERT_GE(::inotify_add_watch(watch, work.c_str(), IN_CLOSE_NOWRITE | IN_CLOSE_WRITE), 0);
         const pid_t child = Start(work, arguments);
-        const bool edited = meanwhile.empty() ||
-                            EditWhileWriting(child, work, meanwhile.at(0).substr(0, meanwhile[0].find(' ')),
-                                             read(meanwhile[0].substr(meanwhile[0].find(' ') + 1)), watch);
+        const bool edited =
+            meanwhile.empty() ||
+            EditWhileWriting(child, work, meanwhile.at(0).substr(0, meanwhile[0].find(' ')),
+                             read(meanwhile[0].substr(meanwhile[0].find(' ') + 1)), watch);
         // A minute as a guard: a tool that hangs is killed and fails the case.
         const int ended = static_cast<int>(::syscall(SYS_pidfd_open, child, 0));
         pollfd done{ended, POLLIN, 0};
@@ -175,7 +179,8 @@ TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
                 const std::string name = entry.path().filename().string();
                 EXPECT_EQ(ReadFileBytes(work / name), ReadFileBytes(entry.path())) << name;
                 // Checked out alike, the inputs and after/ share their permission bits.
-                EXPECT_EQ(fs::status(work / name).permissions(), fs::status(entry.path()).permissions())
+                EXPECT_EQ(fs::status(work / name).permissions(),
+                          fs::status(entry.path()).permissions())
                     << name;
                 expectedNames.insert(name);
             }
@@ -189,7 +194,8 @@ TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
 INSTANTIATE_TEST_SUITE_P(Cases, FixtureCaseTest, testing::ValuesIn(CaseNames()),
                          [](const testing::TestParamInfo<std::string>& info) {
                              std::string name = info.param;
-                             for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             for (char& c : name)
+                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                              return name;
                          });
 

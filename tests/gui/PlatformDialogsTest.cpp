@@ -8,11 +8,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
 
 #include "core/window/MainWindowLogic.h"
+#include "fakes/TestSupport.h"
 #include "gui/DisplayAvailability.h"
 #include "gui/StartArguments.h"
 #include "platform/qt/QtFileDialog.h"
@@ -52,8 +54,10 @@ TEST(PlatformDialogsTest, MessageBoxesGetTheirIconButtonsAndPlainTextLineBreaks)
 }
 
 TEST(PlatformDialogsTest, TheOpenFileDialogLeavesNothingInTheConfigurationFolder) {
-    const std::filesystem::path config = std::getenv("XDG_CONFIG_HOME");
-    std::filesystem::remove(config / "QtProject.conf");
+    // A configuration folder of its own: other tests running beside it share the suite's.
+    const test::TemporaryFolder config;
+    const QByteArray shared = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.Path().c_str());
     QtFileDialog fileDialog;
     // The dialog is cancelled as soon as it is up (asked again until it is: on a busy machine
     // the first look can come before the dialog is shown).
@@ -64,7 +68,8 @@ TEST(PlatformDialogsTest, TheOpenFileDialogLeavesNothingInTheConfigurationFolder
     closer.start(10);
     EXPECT_EQ(fileDialog.GetOpenFileName(kInputFileDialogTitle, kInputFileFilter, "/tmp"),
               std::nullopt);
-    EXPECT_FALSE(std::filesystem::exists(config / "QtProject.conf"));
+    qputenv("XDG_CONFIG_HOME", shared);
+    EXPECT_EQ(test::FolderNames(config.Path()), std::set<std::string>{});
 }
 
 TEST(PlatformDialogsTest, AMessageBoxIsWideEnoughForItsWholeTitle) {

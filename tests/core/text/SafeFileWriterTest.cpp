@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <fstream>
@@ -68,7 +67,8 @@ TEST(SafeFileWriterTest, ATargetChangedSinceItWasReadIsNeverOverwritten) {
              std::ofstream(path, std::ios::binary | std::ios::in | std::ios::out) << "edited";
              struct stat status {};
              ::stat(path.c_str(), &status);
-             const timespec times[2] = {status.st_atim, {status.st_mtim.tv_sec + 1, status.st_mtim.tv_nsec}};
+             const timespec times[2] = {status.st_atim,
+                                        {status.st_mtim.tv_sec + 1, status.st_mtim.tv_nsec}};
              ::utimensat(AT_FDCWD, path.c_str(), times, 0);
          }},
         {"saved as a new file renamed over it",
