@@ -15,14 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::set<std::string>;
 
-Names FolderNames(const fs::path& folder) {
-    Names names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 mode_t ModeOf(const fs::path& path) {
     struct stat status {};
     EXPECT_EQ(::stat(path.c_str(), &status), 0);
