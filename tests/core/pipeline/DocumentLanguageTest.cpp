@@ -5,23 +5,15 @@
 
 #include "core/model/GeneratorSettings.h"
 #include "core/pipeline/DocumentLanguage.h"
+#include "fakes/CaseTable.h"
 
 namespace tagsmith {
 namespace {
 
 TEST(DocumentLanguageTest, TakesThePrimarySubtagOfHtmlLangElseContentLanguage) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"<html lang=\"ru\"><head>", "ru"},
-        {"<!DOCTYPE html>\n<HTML\n  Lang = 'zh-Hans-CN' dir=ltr>", "zh"},
-        {"<html xml:lang=pt_BR>", "pt"},
-        {"<html data-lang=\"fr\" lang=\"de\">", "de"},  // only the lang attribute itself
-        {"<htmlx lang=\"fr\"><html>", ""},
-        {"<html><meta http-equiv=\"Content-Language\" content=\"pl, en\">", "pl"},
-        {"<html lang=\"\"><meta http-equiv='content-language' content='el'>", "el"},
-        {"<meta name=\"language\" content=\"it\">", ""},
-        {"<p>lang=\"fr\"</p>", ""},
-    };
-    for (const auto& [head, language] : cases) EXPECT_EQ(DeclaredLanguage(head), language) << head;
+    const auto cases = test::ReadCaseTable("core/pipeline/DeclaredLanguageCases.txt");
+    ASSERT_EQ(cases.size(), 9u);
+    for (const auto& row : cases) EXPECT_EQ(DeclaredLanguage(row.at(0)), row.at(1)) << row.at(0);
 }
 
 TEST(DocumentLanguageTest, MapsCodesToTheListsOnly) {

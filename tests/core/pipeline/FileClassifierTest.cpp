@@ -3,47 +3,33 @@
 #include <string>
 
 #include "core/pipeline/FileClassifier.h"
+#include "fakes/CaseTable.h"
 #include "fakes/TestSupport.h"
 
 namespace tagsmith {
 namespace {
 
 TEST(FileClassifierTest, ClassifiesBytesLineEndsAndEncodingInOnePass) {
-    constexpr TextEncoding kUtf8 = TextEncoding::Utf8;
-    constexpr TextEncoding kCp1252 = TextEncoding::Windows1252;
-    const std::string kBom = "\xEF\xBB\xBF";
-    const struct {
-        const char* name;
-        std::string bytes;
-        std::int64_t result;
-        TextEncoding encoding = kUtf8;  // compared for text only
-        bool bom = false;
-    } cases[] = {
-        {"crlf", "a\r\nb\r\n", FileTextClass::kCrLf},
-        {"no line end", "just text", FileTextClass::kCrLf},
-        {"lf", "a\nb\n", FileTextClass::kLf},
-        {"cr", "a\rb\r", FileTextClass::kCr},
-        {"mixed", "a\rb\n", FileTextClass::kCrLf},
-        {"tab, form feed, backspace", "a\tb\fc\bd", FileTextClass::kCrLf},
-        {"empty", "", FileTextClass::kEmpty},
-        {"zero byte", std::string("ab\0c", 4), -3},
-        {"escape", "\x1B", -1},
-        {"substitute at 40", std::string(39, 'x') + "\x1A" + "rest", -40},
-        {"late in a second block", std::string(20000, 'x') + "\x01", -20001},
-        {"utf-8", "caf\xC3\xA9", FileTextClass::kCrLf},
-        {"utf-8 with bom", kBom + "caf\xC3\xA9", FileTextClass::kCrLf, kUtf8, true},
-        {"windows-1252", "caf\xE9", FileTextClass::kCrLf, kCp1252},
-        {"bom then windows-1252", kBom + "caf\xE9", FileTextClass::kCrLf, kCp1252, true},
-        {"sequence across blocks", std::string(16383, 'x') + "\xC3\xA9", FileTextClass::kCrLf},
-        {"truncated sequence at the end", "caf\xC3", FileTextClass::kCrLf, kCp1252},
-    };
+    auto rows = test::ReadCaseTable("core/pipeline/FileClassifierCases.txt");
+    ASSERT_EQ(rows.size(), 15u);
+    // A control byte in a later block, and a sequence across the blocks' border.
+    rows.push_back({std::string(20000, 'x') + "\x01", "-20001"});
+    rows.push_back({std::string(16383, 'x') + "\xC3\xA9", "crlf", "utf-8"});
     test::TemporaryFolder folder;
-    for (const auto& c : cases) {
-        const FileTextClass found = ClassifyFileText(folder.WriteFile("f.html", c.bytes).string());
-        EXPECT_EQ(found.result, c.result) << c.name;
+    for (const auto& row : rows) {
+        const std::string& kind = row.at(1);
+        const std::int64_t result = kind == "crlf"    ? FileTextClass::kCrLf
+                                    : kind == "lf"    ? FileTextClass::kLf
+                                    : kind == "cr"    ? FileTextClass::kCr
+                                    : kind == "empty" ? FileTextClass::kEmpty
+                                                      : std::stoll(kind);
+        const FileTextClass found = ClassifyFileText(folder.WriteFile("f.html", row[0]).string());
+        EXPECT_EQ(found.result, result) << row[0];
         if (!found.IsText()) continue;
-        EXPECT_EQ(found.encoding, c.encoding) << c.name;
-        EXPECT_EQ(found.hasUtf8Bom, c.bom) << c.name;
+        EXPECT_EQ(found.encoding,
+                  row.at(2) == "cp1252" ? TextEncoding::Windows1252 : TextEncoding::Utf8)
+            << row[0];
+        EXPECT_EQ(found.hasUtf8Bom, row.size() > 3) << row[0];
     }
     for (const auto& missing :
          {std::string(), (folder.Path() / "none.html").string(), folder.Path().string()}) {

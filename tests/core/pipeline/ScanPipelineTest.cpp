@@ -2,13 +2,13 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "core/pipeline/InputValidation.h"
 #include "core/pipeline/ScanPipeline.h"
+#include "fakes/CaseTable.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakePendingEvents.h"
 #include "fakes/FakeScanView.h"
@@ -63,14 +63,6 @@ struct Pipeline {
     ScanSession session;
 };
 
-struct RefusalCase {
-    std::string fileName;              // "" for a blank name
-    std::optional<std::string> bytes;  // nullopt: no such file
-    std::string prompt;                // "{N}" stands for program text N
-    std::string title;
-    MessageIcon icon = MessageIcon::Exclamation;
-};
-
 std::string Expand(const ProgramText& texts, std::string text) {
     for (std::size_t at; (at = text.find('{')) != std::string::npos;) {
         const std::size_t end = text.find('}', at);
@@ -79,25 +71,15 @@ std::string Expand(const ProgramText& texts, std::string text) {
     return text;
 }
 
-const char* const kInvalid = "Invalid input file specification";
-
-const RefusalCase kRefusals[] = {
-    {"", std::nullopt, "{7}", "{8}"},
-    {"index", "x", kInvalid, "Invalid input"},
-    {"web.site/index", "x", kInvalid, "Invalid input"},
-    {"page.", "x", kInvalid, "Invalid input"},
-    {"page.php5", "x", "{3}", "{4}", MessageIcon::None},
-    {"notes.txt", "x", "{3}", "{4}", MessageIcon::None},
-    {"missing.html", std::nullopt, "{5}", "{6}"},
-    {"locked.html", "alpha", "{23}", "{8}"},  // made unreadable
-    {"empty.htm", "", "{22}", "{21}"},
-    {"binary.html", std::string(39, 'x') + "\x1A" + "tail", "{24} 40\r\n{25}", "{26}"},
-};
-
 TEST(ScanPipelineTest, RefusalsShowTheirMessageAndChangeNothing) {
-    for (const RefusalCase& c : kRefusals) {
-        SCOPED_TRACE(c.fileName);
-        const bool locked = c.fileName == "locked.html";
+    const auto rows = test::ReadCaseTable("core/pipeline/RefusedInputFiles.txt");
+    ASSERT_EQ(rows.size(), 10u);
+    for (const auto& row : rows) {
+        const std::string& name = row.at(0);
+        const std::string& bytes = row.at(1);
+        const std::string& prompt = row.at(2);
+        SCOPED_TRACE(name);
+        const bool locked = bytes == "unreadable";
         if (locked && geteuid() == 0) continue;  // root reads every file
         Pipeline run;
         EXPECT_TRUE(run.Run("before.html", "alpha beta"));  // a scan whose results must stay
@@ -106,23 +88,22 @@ TEST(ScanPipelineTest, RefusalsShowTheirMessageAndChangeNothing) {
         run.view.captionHistory.clear();
         run.view.enableHistory.clear();
 
-        const fs::path path = run.folder.Path() / c.fileName;
-        run.settings.txbInputFile = c.fileName.empty() ? "   " : path.string();
-        if (c.bytes) run.folder.WriteFile(c.fileName, *c.bytes);
+        const fs::path path = run.folder.Path() / name;
+        run.settings.txbInputFile = name.empty() ? "   " : path.string();
+        if (bytes != "no file") run.folder.WriteFile(name, locked ? "alpha" : bytes);
         if (locked) fs::permissions(path, fs::perms::none);
         EXPECT_FALSE(run.Run());
 
         ASSERT_EQ(run.messages.shown.size(), 1u);
         const auto& box = run.messages.shown[0];
-        EXPECT_EQ(box.prompt, Expand(run.texts, c.prompt));
-        EXPECT_EQ(box.title, Expand(run.texts, c.title));
-        EXPECT_EQ(box.icon, c.icon);
+        EXPECT_EQ(box.prompt, Expand(run.texts, prompt));
+        EXPECT_EQ(box.title, Expand(run.texts, row.at(3)));
+        EXPECT_EQ(box.icon, row.size() > 4 ? MessageIcon::None : MessageIcon::Exclamation);
         EXPECT_EQ(box.buttons, MessageButtons::Ok);
         EXPECT_EQ(run.TableWords(), (Words{"alpha", "beta"}));
         EXPECT_EQ(run.output.Text(), "previous report");
         EXPECT_FALSE(run.session.ScanIsCurrent);
         // A file refused once it was examined had the commands switched for the scan: back.
-        const std::string_view prompt = c.prompt;
         const bool opened = prompt == "{22}" || prompt == "{23}" || prompt.starts_with("{24}");
         EXPECT_EQ(run.view.captionHistory, (opened ? Words{"Stop", "List words"} : Words{}));
         EXPECT_EQ(run.view.enableHistory,

@@ -13,8 +13,6 @@
 namespace tagsmith::test {
 namespace {
 
-constexpr std::size_t npos = std::string_view::npos;
-
 // Lines made of the pieces the look-aheads search for, broken up by spaces and case changes.
 std::string RandomLine(std::mt19937& random) {
     static constexpr std::array<std::string_view, 26> kPieces = {
@@ -72,18 +70,6 @@ TEST(LineLookAheadTest, StopSearchAnswersQueriesInAnyOrder) {
             std::uniform_int_distribution<std::size_t>(0, line.size() - 1)(random);
         ASSERT_EQ(ahead.FindSemicolonOrSpace(line, pos), SemicolonOrSpace(line, pos)) << pos;
     }
-}
-
-TEST(LineLookAheadTest, ForgetsTheLineItWasAskedAbout) {
-    LineLookAhead ahead;
-    std::string line = "<meta name=\"description\" content=\"a\"> <? x ?>";
-    EXPECT_EQ(ahead.MetaNameInRest(line, 0), MetaName::Description);
-    EXPECT_EQ(ahead.FindPhpOpener(line, 0), line.find("<?"));
-    // The same buffer and length with other text, as a line read on by the PHP skip may be.
-    line = "<meta name=\"keywords\"    content=\"a\"> ;; x ;;";
-    ahead.Forget();
-    EXPECT_EQ(ahead.MetaNameInRest(line, 0), MetaName::Keywords);
-    EXPECT_EQ(ahead.FindPhpOpener(line, 0), npos);
 }
 
 }  // namespace

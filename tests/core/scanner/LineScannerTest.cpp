@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "core/scanner/ScanContext.h"
 #include "fakes/FakePendingEvents.h"
 #include "fakes/FakeScanView.h"
+#include "fakes/TestSupport.h"
 #include "platform/console/StringOutputBox.h"
 
 namespace tagsmith {
@@ -57,92 +60,57 @@ struct ScannerHarness {
     std::string cut;
 };
 
-struct Setup {  // list positions; the defaults are the window's
+struct Case {
+    std::string name;
+    std::vector<std::string> lines;
+    std::string expected;  // "word:weight ..." in the order cut
     int div = 2, table = 1, keywords = 0, language = kEnglishPosition;
     bool lowerCase = false;
 };
 
-struct Case {
-    const char* name;
-    std::vector<std::string> lines;
-    std::string expected;  // "word:weight ..." in the order cut
-    Setup setup = {};
-};
-
-// Plain text weighs 3 (its FONT size).
-const Case kCases[] = {
-    {"WorkedExample",
-     {"<title>Alpha</title>", "<p>plain</p>",
-      "<div><table><tr><td><h2><b>bravo</b></h2></td></tr></table></div>",
-      "<div><table><tr><td><font size=5><h2><b>charlie</b></h2></font></td></tr></table></div>"},
-     "Alpha:80 plain:3 bravo:35 charlie:37"},
-    {"MarkersOnlyLine", {"<b><i><p>", "word"}, "word:11"},
-    {"UpperBoldLowered", {"<B>Big</B> news"}, "big:7 news:3", {.lowerCase = true}},
-    {"HeadingEndsAtMarker",
-     {"<h2>head <a href=x>link</a> more</h2> tail"},
-     "head:28 link:28 more:28 tail:3"},
-    {"HeadingAttributes", {"<h2 class=\"x\">head</h2> tail"}, "head:3 tail:3"},
-    {"HeadingSizes", {"<h1>one</h1><h6>six</h6>"}, "one:33 six:8"},
-    {"BoldNoDepthFormFeed", {"<b><b>x</b>y", "<b>z\fw"}, "x:7 y:3 z:7 w:3"},
-    {"TextGreaterThan", {"Price > 100 <p><b>bold</b>"}, "Price:3 bold:7"},
-    {"TagOverTwoLines", {"<a", "href='x'>link"}, "link:3"},
-    {"LessThanInAttribute", {"<a title='a<b'>hidden<p>still</p>", "> shown"}, "shown:3"},
-    {"CommentSplit", {"a <!-- b", "<b>c</b>", "d --> e"}, "a:3 e:3"},
-    {"CommentOpener", {"<!-->x"}, "x:3"},
-    {"DivStartInComment", {"<!-- start", "<div>hidden", "-->", "after"}, "after:5"},
-    {"ScriptAndStyle",
-     {"<script>var a;</script>b", "<STYLE type=x>", "p {}", "</Style>c"},
-     "b:3 c:3"},
-    {"DescriptionSplit",
-     {"<meta name=\"description\" content=\"first", "second\">after"},
-     "first:50 second:50 after:3"},
-    {"DescriptionCaps", {"<META NAME=\"Description\" CONTENT=\"cap\">x"}, "cap:50 x:3"},
-    {"KeywordsAtZero", {"<meta name=\"keywords\" content=\"alpha, beta\">gamma"}, "gamma:3"},
-    {"KeywordsAt30",
-     {"<meta name=\"keywords\" content=\"alpha, beta\">gamma",
-      "<meta name=\"keywords\" CONTENT=\"d\">e"},
-     "alpha:30 beta:30 gamma:3 e:3",  // CONTENT in capitals is not found
-     {.keywords = 3}},
-    {"OtherMeta", {"<meta name=\"author\" content=\"Someone\"> body"}, "body:3"},
-    {"FontSizes",
-     {"<font size=+2>big</font> small <font size=\"-1\">less</font>",
-      "<font size=9>max</font><font size=0>min</font><font size=2.5>even</font>"},
-     "big:5 small:3 less:2 max:7 min:1 even:2"},
-    {"FontClamps", {"<font size=6><font size=+3>top</font>six</font>three"}, "top:7 six:6 three:3"},
-    {"FontEndLater", {"<font size=6>same", "</font>after"}, "same:3 after:3"},
-    {"FontSplit", {"<font", "size=6>x</font>y"}, "x:3 y:3"},
-    {"FontWithPhp", {"<font size=<?php echo 5; ?>>a</font>", "<font size=7>b</font>"}, "a:3 b:3"},
-    {"PhpInText", {"a <?php echo 'x'; ?> b"}, "a:3 b:3"},
-    {"Entities", {"AT&T; stock Q&A meeting &lt;tag&gt;"}, "AT:3 stock:3 Q:3 A:3 meeting:3 tag:3"},
-    // The code page holds Š but its rules make it no letter; × and the euro sign are none.
-    {"NonLetters", {"abc123def Škoda x×y z€w"}, "abc:3 def:3 koda:3 x:3 y:3 z:3 w:3"},
-    {"OtherScripts", {"Łódź <b>Москва</b> نص ٣ 東京タワー"}, "Łódź:3 Москва:7 نص:3 東京タワー:3"},
-    {"NestedDivsSkipped", {"<div>a <div>b</div> c</div> d"}, "d:3", {.div = 0}},
-    {"NestedDivsWeighed", {"<div>a <div>b</div> c</div> d"}, "a:5 b:5 c:5 d:3"},
-    {"SkippedDivSplit", {"<div>a", "<DIV class=x>b</div>", "c</div>", "d"}, "d:3", {.div = 0}},
-    {"AdjacentEndTags", {"<div><div>x</div></div>y"}, "y:3", {.div = 0}},
-    {"DivInSkippedTable", {"<table><div>x</div></table>z", "<p>w"}, "z:3 w:3", {.table = 0}},
-    {"StrayEndTag", {"</div></div>a <div>b</div>"}, "a:3 b:5"},
-    {"ContractionDropped", {"don't stop"}, "stop:3"},
-    {"ApostropheSplits", {"it's"}, "it:3 s:3"},
-    {"ContractionStop", {"don't."}, "don:3 t:3"},
-    {"EnglishHyphen", {"well-known aujourd'hui"}, "well:3 known:3 aujourd:3 hui:3"},
-    {"French",
-     {"l'homme aujourd'hui pré- et post-traitement"},
-     "l'homme:3 aujourd'hui:3 pré-:3 et:3 post-traitement:3",
-     {.language = kFrenchPosition}},
-    {"GermanContraction", {"don't stop"}, "stop:3", {.language = kGermanPosition}},
-    {"LongWordCutAt65000", {std::string(65001, 'a')}, std::string(65000, 'a') + ":3 a:3"},
-};
+// The cases of LineScannerCases.txt (its head comment gives the format), and a word longer than
+// the longest kept.
+std::vector<Case> Cases() {
+    std::vector<Case> cases;
+    std::ifstream file(test::SourceFolder() / "tests/core/scanner/LineScannerCases.txt");
+    for (std::string line; std::getline(file, line);) {
+        if (line.starts_with("== ")) {
+            std::istringstream header(line.substr(3));
+            Case& c = cases.emplace_back();
+            header >> c.name;
+            for (std::string option; header >> option;) {
+                const auto value = [&option] {
+                    return std::stoi(option.substr(option.find('=') + 1));
+                };
+                if (option == "lower") c.lowerCase = true;
+                if (option.starts_with("div=")) c.div = value();
+                if (option.starts_with("table=")) c.table = value();
+                if (option.starts_with("keywords=")) c.keywords = value();
+                if (option.starts_with("language=")) c.language = value();
+            }
+        } else if (line.starts_with("-> ")) {
+            cases.back().expected = line.substr(3);
+        } else if (!line.starts_with("#") && !cases.empty()) {
+            for (std::size_t at; (at = line.find("\\f")) != std::string::npos;)
+                line.replace(at, 2, "\f");
+            cases.back().lines.push_back(line);
+        }
+    }
+    cases.push_back(
+        {"LongWordCutAt65000", {std::string(65001, 'a')}, std::string(65000, 'a') + ":3 a:3"});
+    return cases;
+}
 
 TEST(LineScannerTest, CutsTheVisibleWordsWithTheWeightsOfTheirContexts) {
-    for (const Case& c : kCases) {
+    const std::vector<Case> cases = Cases();
+    ASSERT_GT(cases.size(), 40u);
+    for (const Case& c : cases) {
         ScannerHarness scan;
-        scan.settings.cboDivWeight = c.setup.div;
-        scan.settings.cboTableWeight = c.setup.table;
-        scan.settings.cboExistingKeywordsWeight = c.setup.keywords;
-        scan.settings.cboLanguage = c.setup.language;
-        scan.Scan(c.lines, c.setup.lowerCase);
+        scan.settings.cboDivWeight = c.div;
+        scan.settings.cboTableWeight = c.table;
+        scan.settings.cboExistingKeywordsWeight = c.keywords;
+        scan.settings.cboLanguage = c.language;
+        scan.Scan(c.lines, c.lowerCase);
         EXPECT_EQ(scan.cut, c.expected) << c.name;
         EXPECT_EQ(scan.state.TotalWords, std::ranges::count(c.expected, ' ') + 1) << c.name;
     }

@@ -5,48 +5,35 @@
 #include <array>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "core/scanner/MarkupMarkers.h"
 #include "core/text/StringOperations.h"
+#include "fakes/CaseTable.h"
 
 namespace tagsmith::test {
 namespace {
 
 struct Step {
-    std::string_view sought;
-    char replacement;
+    std::string sought;
+    std::string replacement;
     bool ignoreCase;
 };
 
-constexpr std::array<Step, 27> kEveryLine = {{
-    {"&nbsp;", ' ', false},   {"&#160;", ' ', false},      {"&quot;", '"', false},
-    {"&laquo;", '"', false},  {"&raquo;", '"', false},     {"<b>", '\x0B', false},
-    {"</b>", '\x0C', false},  {"<strong>", '\x0B', false}, {"</strong>", '\x0C', false},
-    {"<i>", '\x10', false},   {"</i>", '\x11', false},     {"<em>", '\x10', false},
-    {"</em>", '\x11', false}, {"<title>", '\x0E', false},  {"</title>", '\x0F', false},
-    {"<h1>", '\x06', false},  {"</h1>", '\x07', false},    {"<h2>", '\x05', false},
-    {"</h2>", '\x07', false}, {"<h3>", '\x04', false},     {"</h3>", '\x07', false},
-    {"<h4>", '\x03', false},  {"</h4>", '\x07', false},    {"<h5>", '\x02', false},
-    {"</h5>", '\x07', false}, {"<h6>", '\x01', false},     {"</h6>", '\x07', false},
-}};
+// The replacements of MarkupMarkerSteps.txt for every line, then those for lines whose case
+// is kept.
+std::array<std::vector<Step>, 2> Steps() {
+    std::array<std::vector<Step>, 2> steps;
+    for (const auto& row : ReadCaseTable("core/scanner/MarkupMarkerSteps.txt")) {
+        steps[row.at(0) == "kept" ? 1 : 0].push_back({row.at(1), row.at(2), row.at(3) != ""});
+    }
+    return steps;
+}
 
-constexpr std::array<Step, 22> kCaseKeptLine = {{
-    {"<B>", '\x0B', false},     {"</B>", '\x0C', false},    {"<I>", '\x10', false},
-    {"</I>", '\x11', false},    {"<STRONG>", '\x0B', true}, {"</STRONG>", '\x0C', true},
-    {"<EM>", '\x10', true},     {"</EM>", '\x11', true},    {"<TITLE>", '\x0E', true},
-    {"</TITLE>", '\x0F', true}, {"<H1>", '\x06', false},    {"</H1>", '\x07', false},
-    {"<H2>", '\x05', false},    {"</H2>", '\x07', false},   {"<H3>", '\x04', false},
-    {"</H3>", '\x07', false},   {"<H4>", '\x03', false},    {"</H4>", '\x07', false},
-    {"<H5>", '\x02', false},    {"</H5>", '\x07', false},   {"<H6>", '\x01', false},
-    {"</H6>", '\x07', false},
-}};
-
-template <std::size_t N>
-void ReplaceInTurn(std::string& line, const std::array<Step, N>& steps) {
+void ReplaceInTurn(std::string& line, const std::vector<Step>& steps) {
     for (const Step& step : steps) {
-        const std::string_view with(&step.replacement, 1);
-        line = step.ignoreCase ? ReplaceIgnoringCase(line, step.sought, with)
-                               : ReplaceAll(line, step.sought, with);
+        line = step.ignoreCase ? ReplaceIgnoringCase(line, step.sought, step.replacement)
+                               : ReplaceAll(line, step.sought, step.replacement);
     }
 }
 
@@ -65,13 +52,16 @@ std::string RandomLine(std::mt19937& random) {
 }
 
 TEST(MarkupMarkersOnePassTest, OnePassGivesWhatTheReplacementsOneAfterAnotherGive) {
+    const auto [everyLine, caseKeptLine] = Steps();
+    ASSERT_EQ(everyLine.size(), 27u);
+    ASSERT_EQ(caseKeptLine.size(), 22u);
     std::mt19937 random(11);
     for (int round = 0; round < 20000; ++round) {
         const std::string line = RandomLine(random);
         for (const bool lowerCased : {false, true}) {
             std::string expected = line;
-            ReplaceInTurn(expected, kEveryLine);
-            if (!lowerCased) ReplaceInTurn(expected, kCaseKeptLine);
+            ReplaceInTurn(expected, everyLine);
+            if (!lowerCased) ReplaceInTurn(expected, caseKeptLine);
             std::string actual = line;
             SubstituteMarkupMarkers(actual, lowerCased);
             ASSERT_EQ(actual, expected) << "line \"" << line << "\", lower-cased " << lowerCased;

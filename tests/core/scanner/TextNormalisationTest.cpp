@@ -4,29 +4,18 @@
 
 #include "core/scanner/EntityDecoder.h"
 #include "core/scanner/LinePreparation.h"
+#include "fakes/CaseTable.h"
 
 namespace tagsmith {
 namespace {
 
 TEST(EntityDecoderTest, DecodesEachWholeEntityOnce) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"Caf&eacute; &amp; bar", "Café & bar"},
-        {"&amp;amp;", "&amp;"},
-        {"AT&T; Inc", "AT&T; Inc"},
-        {"&EACUTE;&Eacute;&eacute;", "&EACUTE;Éé"},
-        {"&quot;x&quot;&nbsp;x&#160;", "\"x\" x "},
-        {"a&#8212;b", "a—b"},
-        {"&Yacute;&yuml;&szlig;&AElig;&THORN;&ouml;", "ÝÿßÆÞö"},
-        {"&uml; &lt;b&gt; &#233;", "&uml; &lt;b&gt; &#233;"},
-        {"&eacute; & no more &eacute", "é & no more &eacute"},  // no later ";": stops
-        {"Tom & Caf&eacute;", "Tom & Café"},
-        {"& &nbsp;", "&  "},
-        {"&;", "&;"},
-    };
-    for (const auto& [original, expected] : cases) {
-        std::string line = original;
+    const auto cases = test::ReadCaseTable("core/scanner/EntityCases.txt");
+    ASSERT_EQ(cases.size(), 12u);
+    for (const auto& row : cases) {
+        std::string line = row.at(0);
         DecodeNamedEntities(line);
-        EXPECT_EQ(line, expected) << original;
+        EXPECT_EQ(line, row.at(1)) << row.at(0);
     }
 }
 

@@ -5,50 +5,36 @@
 
 #include "core/text/FileUtilities.h"
 #include "core/text/ProgramText.h"
+#include "fakes/CaseTable.h"
 #include "fakes/TestSupport.h"
 
 namespace tagsmith {
 namespace {
 
-TEST(ProgramTextTest, FailureMessagesNameTheFaultAndItsLine) {
-    const std::pair<int, const char*> cases[] = {
-        {-1, "Cannot open file containing program text.\r\n/x/zpm.dat"},
-        {-5, "Error -5"},
-        {-7, "Error reading file."},
-        {-500, "Error -500"},
-        {-501, "Missing string at line 1."},
-        {-1000, "Missing string at line 500."},
-        {-1001, "String too long at line 1."},
-        {-1501, "Duplicate in program text at line 1."},
-        {-2100, "Duplicate in program text at line 600."},
-    };
-    for (const auto& [code, message] : cases) {
-        EXPECT_EQ(ProgramText::FailureMessage(code, "/x/zpm.dat"), message) << code;
+TEST(ProgramTextTest, LoadFaultsAndTheirMessagesNameTheLine) {
+    test::TemporaryFolder folder;
+    const auto rows = test::ReadCaseTable("core/text/ProgramTextCases.txt");
+    ASSERT_EQ(rows.size(), 22u);
+    for (const auto& row : rows) {
+        const int code = std::stoi(row.at(row.at(0) == "message" ? 1 : 2));
+        if (row.at(0) == "message") {
+            EXPECT_EQ(ProgramText::FailureMessage(code, "/x/zpm.dat"), row.at(2)) << code;
+        } else {
+            ProgramText texts;
+            EXPECT_EQ(texts.Load(folder.WriteFile("zpm.dat", row.at(1))), code) << row.at(1);
+        }
     }
 }
 
-TEST(ProgramTextTest, LoadReportsEachFaultWithItsLine) {
+TEST(ProgramTextTest, TheLengthAndLineLimitsCountCharactersAndLines) {
     const std::string longText(1024, 'x');
     std::string umlauts;  // 1023 characters in 2046 bytes
     for (int i = 0; i < 1023; ++i) umlauts += "\xC3\xBC";
     const std::tuple<const char*, std::string, int> cases[] = {
-        {"two numbers", "# texts\n2 en Tagsmith\n2 de Tagsmith\n\n7 en Hello\n7 de Hallo\n", 2},
-        {"empty file", "", -6},
-        {"comments only", "# nothing\n\n   \n", 0},
-        {"duplicate at line 3", "5 en a\n5 de b\n5 en c\n", -1503},
-        {"duplicate across line ends", "5 en a\r\n5 de b\r5 de c", -1503},
         {"too long at line 3", "# c\n6 en a\n6 de " + longText + "\n", -1003},
         {"longest allowed", "6 en " + longText.substr(1) + "\n6 de a\n", 1},
         {"limit counts characters", "4 en " + umlauts + "\n4 de x\n", 1},
         {"one character more", "4 en " + umlauts + "\xC3\xBC\n4 de x\n", -1001},
-        {"no text at line 3", "5 en a\n5 de b\n6 en   \n6 de c\n", -503},
-        {"german missing", "# c\n\n8 en only English\n", -503},
-        {"english missing, earliest line", "9 de x\n8 de y\n", -501},
-        {"unknown language", "5 fr bonjour\n", -5},
-        {"no number", "en Hello\n", -5},
-        {"number zero", "0 en a\n0 de b\n", -5},
-        {"number too large", "32768 en a\n32768 de b\n", -5},
-        {"language glued to text", "5 enHello\n5 de b\n", -5},
         {"too many lines", std::string(501, '\n'), -3},
         {"500 lines are fine", std::string(498, '\n') + "3 en a\n3 de b\n", 1},
     };

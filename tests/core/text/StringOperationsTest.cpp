@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 
 #include "core/text/StringOperations.h"
+#include "fakes/CaseTable.h"
 
 namespace tagsmith {
 namespace {
@@ -11,34 +11,21 @@ namespace {
 constexpr std::size_t kNone = std::string_view::npos;
 
 TEST(StringOperationsTest, FindAndReplaceIgnoringAsciiCase) {
-    const std::tuple<std::string, std::size_t, std::string, std::size_t> finds[] = {
-        {"Hello World", 0, "WORLD", 6},
-        {"abcABC", 1, "a", 3},
-        {"abc", 0, "x", kNone},
-        {"abc", 4, "a", kNone},
-        {"abc", 1, "abc", kNone},
-        {"\xC3\x89t\xC3\xA9", 0, "\xC3\xA9", 3},
-        // Bytes of UTF-8 sequences are never folded: "Ê" (C3 8A) is not "Ú" (C3 9A).
-        {"\xC3\x8A", 0, "\xC3\x9A", kNone},
-    };
-    for (const auto& [text, start, sought, found] : finds) {
-        EXPECT_EQ(FindIgnoringCase(text, start, sought), found) << text << sought;
-    }
-    // Each occurrence replaced by "#", ignoring the case or not.
-    const std::tuple<std::string, std::string, bool, std::string> replacements[] = {
-        {"a<STRONG>b</Strong>c", "<strong>", true, "a#b</Strong>c"},
-        {"<Em><eM>x<EM>", "<em>", true, "##x#"},
-        {"<b<b>>", "<b>", true, "<b#>"},
-        {"<\xC3\x89M>", "<\xC3\xA9m>", true, "<\xC3\x89M>"},
-        {"<B><b>", "<b>", false, "<B>#"},
-        {"aaaa", "aa", false, "##"},
-        {"", "<b>", false, ""},
-    };
-    for (const auto& [text, sought, ignoreCase, replaced] : replacements) {
-        EXPECT_EQ(
-            ignoreCase ? ReplaceIgnoringCase(text, sought, "#") : ReplaceAll(text, sought, "#"),
-            replaced)
-            << text;
+    const auto rows = test::ReadCaseTable("core/text/StringOperationsCases.txt");
+    ASSERT_EQ(rows.size(), 14u);
+    for (const auto& row : rows) {
+        ASSERT_EQ(row.size(), 5u);
+        const std::string& text = row[1];
+        if (row[0] == "find") {
+            const std::size_t found = row[4].empty() ? kNone : std::stoul(row[4]);
+            EXPECT_EQ(FindIgnoringCase(text, std::stoul(row[2]), row[3]), found) << text;
+        } else {
+            const bool ignoreCase = !row[3].empty();
+            EXPECT_EQ(
+                ignoreCase ? ReplaceIgnoringCase(text, row[2], "#") : ReplaceAll(text, row[2], "#"),
+                row[4])
+                << text;
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/text/TextLineReader.h"
+#include "fakes/CaseTable.h"
 #include "fakes/TestSupport.h"
 
 namespace tagsmith {
@@ -21,42 +22,26 @@ Lines ReadAll(TextLineReader& reader) {
 }
 
 TEST(TextLineReaderTest, EndsLinesAtLfCrLfAndLoneCrWhateverTheBufferSize) {
-    const struct {
-        const char* name;
-        std::string bytes;
-        Lines expected;
-        bool skipBom = false;
-    } cases[] = {
-        {"empty file", "", {}},
-        {"lf", "a\nbc\n", {{"a", LineEnd::Lf}, {"bc", LineEnd::Lf}}},
-        {"cr lf", "a\r\nbc\r\n", {{"a", LineEnd::CrLf}, {"bc", LineEnd::CrLf}}},
-        {"cr", "a\rbc\r", {{"a", LineEnd::Cr}, {"bc", LineEnd::Cr}}},
-        {"mixed",
-         "a\nb\r\nc\rd",
-         {{"a", LineEnd::Lf}, {"b", LineEnd::CrLf}, {"c", LineEnd::Cr}, {"d", LineEnd::None}}},
-        {"empty lines", "\n\r\n\r", {{"", LineEnd::Lf}, {"", LineEnd::CrLf}, {"", LineEnd::Cr}}},
-        {"lf cr is two ends",
-         "a\n\rb",
-         {{"a", LineEnd::Lf}, {"", LineEnd::Cr}, {"b", LineEnd::None}}},
-        {"cr cr lf", "a\r\r\n", {{"a", LineEnd::Cr}, {"", LineEnd::CrLf}}},
-        {"nul and tab kept", std::string("x\0\ty\n", 5), {{std::string("x\0\ty", 4), LineEnd::Lf}}},
-        {"bom kept without the call", "\xEF\xBB\xBFhi", {{"\xEF\xBB\xBFhi", LineEnd::None}}},
-        {"bom skipped", "\xEF\xBB\xBFhello\n", {{"hello", LineEnd::Lf}}, true},
-        {"bom only", "\xEF\xBB\xBF", {}, true},
-        {"no bom to skip", "hello", {{"hello", LineEnd::None}}, true},
-        {"half a bom", "\xEF\xBB", {{"\xEF\xBB", LineEnd::None}}, true},
-        {"not a bom", "\xEF\xBBx", {{"\xEF\xBBx", LineEnd::None}}, true},
-    };
+    const auto cases = test::ReadCaseTable("core/text/TextLineReaderCases.txt");
+    ASSERT_EQ(cases.size(), 15u);
     test::TemporaryFolder folder;
     // Tiny buffers put every terminator, CR LF included, across a buffer boundary somewhere.
     for (const std::size_t size :
          {std::size_t{1}, std::size_t{2}, std::size_t{3}, TextLineReader::kDefaultBufferSize}) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(testing::Message() << c.name << ", buffer " << size);
+        for (const auto& row : cases) {
+            SCOPED_TRACE(testing::Message() << row.at(0) << ", buffer " << size);
+            Lines expected;
+            for (std::size_t k = 2; k + 1 < row.size(); k += 2) {
+                const std::string& end = row[k + 1];
+                expected.emplace_back(row[k], end == "lf"     ? LineEnd::Lf
+                                              : end == "crlf" ? LineEnd::CrLf
+                                              : end == "cr"   ? LineEnd::Cr
+                                                              : LineEnd::None);
+            }
             TextLineReader reader(size);
-            ASSERT_TRUE(reader.Open(folder.WriteFile("lines.txt", c.bytes)));
-            if (c.skipBom) reader.SkipUtf8Bom();
-            EXPECT_EQ(ReadAll(reader), c.expected) << c.name << ", buffer " << size;
+            ASSERT_TRUE(reader.Open(folder.WriteFile("lines.txt", row.at(0))));
+            if (row.at(1) == "skip bom") reader.SkipUtf8Bom();
+            EXPECT_EQ(ReadAll(reader), expected) << row.at(0) << ", buffer " << size;
             EXPECT_FALSE(reader.Failed());
         }
     }

@@ -21,27 +21,6 @@ protected:
     const std::string manual = "file://" + (BinaryFolder() / "manual.html").string();
 };
 
-TEST_F(CommandsTest, ListReusesTheGeneratedScanUntilAWeightChanges) {
-    Started();
-    const std::string path = Document("page.html", "<title>Bicycle repairs</title><p>bicycle</p>");
-    Choose(path);
-    Act(Control::cmdGenerateKeywordMetaTag);
-    EXPECT_TRUE(Output().starts_with("<meta name=\"keywords\" content=\"")) << Output();
-    EXPECT_NE(Output().find("repairs"), std::string::npos);
-    EXPECT_TRUE(view.Caption(Control::lblNumberOfWords)
-                    .starts_with("Number of words found satisfying above conditions: "));
-    EXPECT_EQ(view.focus, Control::cmdGenerateKeywordMetaTag);
-    // The document changes behind the program's back: the current scan is listed.
-    std::filesystem::remove(path);
-    Document("page.html", "<p>unicorn unicorn meadow</p>");
-    Act(Control::cmdListWords);
-    EXPECT_NE(Output().find("repairs"), std::string::npos) << Output();
-    Act(Control::cboBoldWeight, "8");
-    Act(Control::cmdListWords);
-    EXPECT_NE(Output().find("unicorn"), std::string::npos) << Output();
-    EXPECT_TRUE(messages.shown.empty());
-}
-
 TEST_F(CommandsTest, StopEndsTheScanWithTheStopTextQuitSavesDuringAScan) {
     Started();
     const std::string path = LongPage();

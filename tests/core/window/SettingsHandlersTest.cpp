@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "LogicFixture.h"
+#include "fakes/CaseTable.h"
 
 namespace tagsmith::test {
 namespace {
@@ -37,30 +38,14 @@ TEST_F(SettingsHandlersTest, GermanLowerCaseAsksAndOnlyYesKeepsItOff) {
 }
 
 TEST_F(SettingsHandlersTest, SettingsOfTheScanDropAFinishedScanOthersOnlyRecompose) {
-    const std::tuple<Control, const char*, bool> cases[] = {
-        {Control::cboBoldWeight, "8", true},
-        {Control::cboShortWordSize, "5", true},
-        {Control::chkIgnoreShortWords, "0", true},
-        {Control::chkIgnoreCommonWords, "0", true},
-        {Control::chkPreserveCase, "0", true},
-        {Control::cboLanguage, "3", true},
-        {Control::txbWordsToIgnore, "rain", true},
-        {Control::txbInputFile, nullptr, true},
-        {Control::cmdClearOutput, nullptr, true},
-        {Control::cmdReset, nullptr, true},
-        {Control::chkSpaceAfterComma, "0", false},
-        {Control::optInsertionWithBackup, "1", false},
-        {Control::txbMaxNumKeywordsInMetaTag, "10", false},
-        {Control::txbMaxNumBytesInMetaTag, "100", false},
-        {Control::txbBeginMetaTagWith, "x y", false},
-        {Control::cmdClearWordsToIgnore, nullptr, false},
-        {Control::cmdClearInputFile, nullptr, false},
-        {Control::chkLargeWindow, "1", false},
-    };
-    for (const auto& [control, value, scansAgain] : cases) {
+    const auto rows = ReadCaseTable("core/window/ScanDroppingSettings.txt");
+    ASSERT_EQ(rows.size(), 18u);
+    for (const auto& row : rows) {
+        const Control control = ControlByName(row.at(0));
+        ASSERT_NE(control, Control::None) << row.at(0);
         StartWithFinishedScan();
-        Act(control, value);
-        EXPECT_EQ(Logic().Session().ScanIsCurrent, !scansAgain) << ControlName(control);
+        Act(control, row.at(1).empty() ? nullptr : row.at(1).c_str());
+        EXPECT_EQ(Logic().Session().ScanIsCurrent, row.at(2).empty()) << row.at(0);
     }
 }
 

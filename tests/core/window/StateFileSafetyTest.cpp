@@ -15,14 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::set<std::string>;
 
-Names FolderNames(const fs::path& folder) {
-    Names names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 mode_t ModeOf(const fs::path& path) {
     struct stat status {};
     EXPECT_EQ(::stat(path.c_str(), &status), 0);
@@ -68,38 +60,25 @@ GeneratorSettings Changed() {
 }
 
 TEST(StateFileSafetyTest, ANewFileIsTheOwnersAloneAnOldOneKeepsItsModeAndItsLink) {
-    enum class Before { Nothing, File0644, File0640, LinkToFile0604, DanglingLink };
     const std::string previous = FormatStateFile(GeneratorSettings{});
     const std::string saved = FormatStateFile(Changed());
     ASSERT_NE(saved.find("\"say \"\"cheese\"\"\""), std::string::npos);
-    for (const Before before : {Before::Nothing, Before::File0644, Before::File0640,
-                                Before::LinkToFile0604, Before::DanglingLink}) {
-        SCOPED_TRACE(static_cast<int>(before));
+    // What stands at the state file's name before: no file, a file of its own mode, or a link
+    // to a file of its own mode or to nothing (mode 0: no file).
+    const std::pair<bool, mode_t> befores[] = {
+        {false, 0}, {false, 0644}, {false, 0640}, {true, 0604}, {true, 0}};
+    for (const auto& [linked, before] : befores) {
+        SCOPED_TRACE(testing::Message() << "link " << linked << ", mode " << before);
         const TemporaryFolder folder;
         fs::create_directory(folder.Path() / "config");
         fs::create_directory(folder.Path() / "dotfiles");
         const fs::path path = folder.Path() / "config" / "tagsmith.usr";
-        const fs::path target = folder.Path() / "dotfiles" / "tagsmith.usr";
-        mode_t mode = 0600;
-        switch (before) {
-            case Before::Nothing:
-                break;
-            case Before::File0644:
-            case Before::File0640:
-                folder.WriteFile("config/tagsmith.usr", previous);
-                mode = before == Before::File0644 ? 0644 : 0640;
-                ::chmod(path.c_str(), mode);
-                break;
-            case Before::LinkToFile0604:
-                folder.WriteFile("dotfiles/tagsmith.usr", previous);
-                mode = 0604;
-                ::chmod(target.c_str(), mode);
-                [[fallthrough]];
-            case Before::DanglingLink:
-                fs::create_symlink("../dotfiles/tagsmith.usr", path);
-                break;
+        const fs::path target = linked ? folder.Path() / "dotfiles" / "tagsmith.usr" : path;
+        if (before != 0) {
+            folder.WriteFile(fs::relative(target, folder.Path()).string(), previous);
+            ::chmod(target.c_str(), before);
         }
-        const bool linked = before == Before::LinkToFile0604 || before == Before::DanglingLink;
+        if (linked) fs::create_symlink("../dotfiles/tagsmith.usr", path);
         StateFile state;
         state.SetPath(path.string());
         CountingFileSystemCalls files;
@@ -107,8 +86,8 @@ TEST(StateFileSafetyTest, ANewFileIsTheOwnersAloneAnOldOneKeepsItsModeAndItsLink
         EXPECT_EQ(files.syncs, 1);
         EXPECT_EQ(files.folderSyncs, 1);
         EXPECT_EQ(fs::is_symlink(path), linked);
-        EXPECT_EQ(ReadFileBytes(linked ? target : path), saved);
-        EXPECT_EQ(ModeOf(linked ? target : path), mode);
+        EXPECT_EQ(ReadFileBytes(target), saved);
+        EXPECT_EQ(ModeOf(target), before == 0 ? 0600 : before);
         EXPECT_EQ(FolderNames(folder.Path() / "config"), Names{"tagsmith.usr"});
         EXPECT_EQ(FolderNames(folder.Path() / "dotfiles"),
                   linked ? Names{"tagsmith.usr"} : Names{});
