@@ -4,9 +4,9 @@
 //   status        the exit status (0 when missing)
 //   expected.out, expected.err   stdout and stderr (empty when missing)
 //   after/NAME    the bytes (and permission bits) file NAME must hold after the run
-//   meanwhile     "DOCUMENT EDITED": once the tool has read DOCUMENT, and before it has written its
-//                 new content, DOCUMENT is rewritten in place (same inode) with the bytes of EDITED
-//                 (of the same size), as an editor saves
+//   meanwhile     "DOCUMENT EDITED [READS]": once the tool has read DOCUMENT (READS times, 1 when
+//                 missing), and before it has written its new content, DOCUMENT is rewritten in
+//                 place (same inode) with the bytes of EDITED (of the same size), as an editor saves
 //   data/         a data folder for --data-dir; zpm.dat is added from the build when missing
 //   anything else is an input file, copied to the folder the tool runs in.
 #include <fcntl.h>
@@ -96,15 +96,15 @@ std::vector<std::string> Events(int watch, std::uint32_t kinds, pid_t waitFor = 
     return names;
 }
 
-// Once the tool has read the document, stops it and, if it has not finished writing its
+// Once the tool has read the document the given number of times, stops it and, if it has not finished writing its
 // temporary file yet (so it has not compared the document with the one it read), rewrites the
 // document in place. False when the tool was already past that point.
 bool EditWhileWriting(pid_t child, const fs::path& work, const std::string& document,
-                      const std::string& edited, int watch) {
-    for (bool read = false; !read;) {
+                      const std::string& edited, int reads, int watch) {
+    while (reads > 0) {
         const std::vector<std::string> closed = Events(watch, IN_CLOSE_NOWRITE, child);
         if (closed.empty()) return false;
-        read = std::find(closed.begin(), closed.end(), document) != closed.end();
+        reads -= static_cast<int>(std::count(closed.begin(), closed.end(), document));
     }
     ::kill(child, SIGSTOP);
     int status = 0;
@@ -127,7 +127,10 @@ TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
     const fs::path source = CaseFolder() / GetParam();
     const auto read = [&](const std::string& name) { return ReadFileBytes(source / name); };
     const std::vector<std::string> arguments = Lines(read("args"));
-    const std::vector<std::string> meanwhile = Lines(read("meanwhile"));
+    std::istringstream meanwhile(read("meanwhile"));
+    std::string document, edited;
+    int reads = 1;
+    meanwhile >> document >> edited >> reads;
     const int expectedStatus = fs::exists(source / "status") ? std::stoi(read("status")) : 0;
 
     // A stopped tool may have got past the document already; then the edit is tried again.
@@ -155,10 +158,8 @@ TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
         const int watch = ::inotify_init1(IN_CLOEXEC);
         ASSERT_GE(::inotify_add_watch(watch, work.c_str(), IN_CLOSE_NOWRITE | IN_CLOSE_WRITE), 0);
         const pid_t child = Start(work, arguments);
-        const bool edited =
-            meanwhile.empty() ||
-            EditWhileWriting(child, work, meanwhile.at(0).substr(0, meanwhile[0].find(' ')),
-                             read(meanwhile[0].substr(meanwhile[0].find(' ') + 1)), watch);
+        const bool landed = document.empty() ||
+                            EditWhileWriting(child, work, document, read(edited), reads, watch);
         // A minute as a guard: a tool that hangs is killed and fails the case.
         const int ended = static_cast<int>(::syscall(SYS_pidfd_open, child, 0));
         pollfd done{ended, POLLIN, 0};
@@ -169,7 +170,7 @@ TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
         ::waitpid(child, &status, 0);
         ::close(watch);
         ASSERT_FALSE(hung) << "the tool did not end within a minute";
-        if (!edited) continue;
+        if (!landed) continue;
 
         EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, expectedStatus);
         EXPECT_EQ(ReadFileBytes(folder.Path() / "out"), read("expected.out"));
