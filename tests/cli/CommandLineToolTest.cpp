@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -18,7 +17,6 @@ namespace tagsmith {
 namespace {
 
 namespace fs = std::filesystem;
-using test::FolderNames;
 using test::RunTool;
 using test::ToolRun;
 
@@ -146,68 +144,15 @@ TEST(CommandLineToolTest, AMissingCommonWordListIsANoticeAndMissingProgramTextsE
     }
 }
 
-const std::string kPage =
-    "<html><head>\n<title>Apple pie recipes</title>\n<meta name=\"keywords\" content=\"old\">\n"
-    "</head>\n<body><p>Apple pie, apple pie, baking recipes.</p></body></html>\n";
-
-TEST(InsertCommandTest, InsertsTheTagThatGenerateComposes) {
-    // The document's name, the options, the backup option and the backup's name (none: nullptr).
-    const std::tuple<const char*, std::string, std::string, const char*> cases[] = {
-        {"page.html", "", "", nullptr},
-        {"page.htm", "--begin Pies --max-keywords 5", "--backup", "page.bak.htm"},
-        {"page.PHP", "--lower-case", "--no-backup", "page.bak.PHP"},  // always backed up
+TEST(CheckCommandTest, AStaleDocumentFailsTheRunAFreshOneDoesNot) {
+    const test::TemporaryFolder folder;
+    const auto page = [&](const char* name, const char* keywords) {
+        return folder.WriteFile(name, std::string("<head>\n<meta name=\"keywords\" content=\"") +
+                                          keywords + "\">\n</head>kettle kettle teapot teapot\n")
+            .string();
     };
-    for (const auto& [file, options, backupOption, backup] : cases) {
-        SCOPED_TRACE(file);
-        const test::TemporaryFolder folder;
-        const std::string page = folder.WriteFile(file, kPage).string();
-        const std::string generated = RunTool("generate " + options + " " + page).out;
-        const std::string tag = generated.substr(0, generated.find('\n'));
-        ASSERT_TRUE(tag.starts_with("<meta name=\"keywords\" content=\"")) << tag;
-
-        const ToolRun run = RunTool("insert " + options + " " + backupOption + " " + page);
-        EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.err, "");
-        std::string out = "Meta tag inserted successfully into document.\n";
-        std::set<std::string> names = {file};
-        if (backup != nullptr) {
-            out +=
-                "The original file was backed up as\n" + (folder.Path() / backup).string() + "\n";
-            names.insert(backup);
-            EXPECT_EQ(test::ReadFileBytes(folder.Path() / backup), kPage);
-        }
-        EXPECT_EQ(run.out, out);
-        EXPECT_EQ(test::ReadFileBytes(page), "<html><head>\n<title>Apple pie recipes</title>\n" +
-                                                 tag +
-                                                 "\n</head><body><p>Apple pie, apple pie, baking "
-                                                 "recipes.</p></body></html>\n");
-        EXPECT_EQ(FolderNames(folder.Path()), names);
-    }
-}
-
-TEST(InsertCommandTest, RefusalsLeaveTheDocumentAndMakeNoBackup) {
-    const std::tuple<std::string, std::string, std::string> cases[] = {
-        // the document, a begin text and the refusal
-        {"<html><head><title>a b</title></head><body>x</body></html>\n", "",
-         "Insert meta tag into file: The keywords meta tag has not been generated."},
-        {"<title>Apple pie apple pie</title>\n<p>x</p>\n", "",
-         "Not inserted: Meta tag not inserted because the document has no </head> tag."},
-        {kPage, "say \"cheese\"",
-         "Not inserted: Meta tag not inserted because a double quote (\") in its content would "
-         "end the content early. Suggestion: Remove the double quote from the words the meta tag "
-         "begins with."},
-    };
-    for (const auto& [document, begin, refusal] : cases) {
-        SCOPED_TRACE(refusal);
-        const test::TemporaryFolder folder;
-        const auto page = folder.WriteFile("page.html", document);
-        const ToolRun run = RunTool({"insert", "--backup", "--begin", begin, page.string()});
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "tagsmith: " + page.string() + ": " + refusal + "\n");
-        EXPECT_EQ(test::ReadFileBytes(page), document);
-        EXPECT_EQ(FolderNames(folder.Path()), std::set<std::string>{"page.html"});
-    }
+    EXPECT_EQ(RunTool({"check", page("fresh.html", "kettle, teapot")}).status, 0);
+    EXPECT_EQ(RunTool({"check", page("stale.html", "teapot, kettle")}).status, 1);
 }
 
 }  // namespace
