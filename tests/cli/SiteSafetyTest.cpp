@@ -1,7 +1,6 @@
 // tagsmith-cli run as real processes the way a hostile user would run it on a site: standard
-// descriptors closed, backup names held by links and folders, a report written over a document,
-// and dry-run diffs handed to GNU patch on names that hold blanks, line breaks and bytes that are
-// no UTF-8.
+// descriptors closed, a report written over a document, and dry-run diffs handed to GNU patch on
+// names that hold blanks, line breaks and bytes that are no UTF-8.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -79,40 +78,6 @@ TEST(SiteSafetyTest, AClosedStandardDescriptorNeverLeadsIntoADocument) {
             const bool refused = bytes.find("</head>") == std::string::npos;
             EXPECT_EQ(bytes.find(kTagStart) != std::string::npos, !refused) << name;
         }
-    }
-}
-
-TEST(SiteSafetyTest, ABackupNameHeldByAnythingButARegularFileIsRefused) {
-    const struct {
-        const char* document;
-        const char* backup;
-        bool folder;  // the backup name is a folder, else a link to "other.txt"
-        std::vector<std::string> arguments;
-    } cases[] = {
-        {"b.html", "b.bak.html", false, {"insert", "--backup", "b.html"}},
-        {"p.php", "p.bak.php", false, {"insert", "p.php"}},  // always backed up
-        {"c.html", "c.bak.html", true, {"insert", "--backup", "c.html"}},
-        {"d.php", "d.bak.php", false, {"insert", "--dry-run", "d.php"}},  // as insert would
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.document);
-        const test::TemporaryFolder folder;
-        folder.WriteFile(c.document, Page("Herbs"));
-        const fs::path other = folder.WriteFile("other.txt", "other\n");
-        fs::permissions(other, fs::perms::owner_read);
-        if (c.folder) {
-            fs::create_directory(folder.Path() / c.backup);
-        } else {
-            fs::create_symlink("other.txt", folder.Path() / c.backup);
-        }
-        const auto before = Files(folder.Path());
-        const ToolRun run = Tool(folder.Path(), c.arguments);
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, std::string("tagsmith: ") + c.document + ": Not inserted: " + c.backup +
-                               " is not a regular file. Meta tag not inserted, because the backup "
-                               "would be written into whatever that name leads to.\n");
-        EXPECT_EQ(Files(folder.Path()), before);
-        EXPECT_EQ(fs::status(other).permissions() & fs::perms::all, fs::perms::owner_read);
     }
 }
 
