@@ -3,7 +3,6 @@
 
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "cli/CliContext.h"
@@ -103,25 +102,6 @@ TEST(CommandLineToolTest, OptionsOutsideTheirRangesExitWithUsage) {
         EXPECT_NE(run.out, "") << line;
     }
     EXPECT_EQ(test::ReadFileBytes(page), "<title>Herbs</title>");
-}
-
-TEST(CommandLineToolTest, VersionAndHelpExitZeroOnStdout) {
-    const std::tuple<std::string, std::string> cases[] = {
-        {"--version", "tagsmith-cli 1.0\n"},
-        {"--version generate", "tagsmith-cli 1.0\n"},
-        {"--help", "Usage: tagsmith-cli"},
-        {"insert --help", "--no-backup"},
-    };
-    for (const auto& [line, expected] : cases) {
-        const ToolRun run = RunTool(line);
-        EXPECT_EQ(run.status, 0) << line;
-        EXPECT_EQ(run.err, "") << line;
-        if (line.starts_with("--version")) {
-            EXPECT_EQ(run.out, expected) << line;
-        } else {
-            EXPECT_NE(run.out.find(expected), std::string::npos) << line << run.out;
-        }
-    }
 }
 
 // The path the tool names is the data folder's own, so these cannot be case folders.
