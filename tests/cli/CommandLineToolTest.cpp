@@ -127,8 +127,9 @@ TEST(CommandLineToolTest, AMissingCommonWordListIsANoticeAndMissingProgramTextsE
 TEST(CheckCommandTest, AStaleDocumentFailsTheRunAFreshOneDoesNot) {
     const test::TemporaryFolder folder;
     const auto page = [&](const char* name, const char* keywords) {
-        return folder.WriteFile(name, std::string("<head>\n<meta name=\"keywords\" content=\"") +
-                                          keywords + "\">\n</head>kettle kettle teapot teapot\n")
+        return folder
+            .WriteFile(name, std::string("<head>\n<meta name=\"keywords\" content=\"") + keywords +
+                                 "\">\n</head>kettle kettle teapot teapot\n")
             .string();
     };
     EXPECT_EQ(RunTool({"check", page("fresh.html", "kettle, teapot")}).status, 0);
