@@ -90,17 +90,6 @@ TEST(ArgumentSafetyTest, BeginAndIgnoreTextsWithControlCharactersAreBadOptions) 
     EXPECT_EQ(test::ReadFileBytes(page), kPage);
 }
 
-// Insert refuses it (a row of InsertCommandTest's refusals).
-TEST(ArgumentSafetyTest, AQuoteInTheBeginTextIsShownByGenerate) {
-    const test::TemporaryFolder folder;
-    const std::string page = folder.WriteFile("page.html", kPage).string();
-    const ToolRun generated = RunTool({"generate", "--begin", "say \"cheese\"", page});
-    EXPECT_EQ(generated.status, 0);
-    EXPECT_TRUE(generated.out.starts_with(
-        "<meta name=\"keywords\" content=\"say \"cheese\", pie, Apple, recipes\">\n"))
-        << generated.out;
-}
-
 TEST(ArgumentSafetyTest, AnOutputThatCannotBeWrittenIsAFailure) {
     const test::TemporaryFolder folder;
     const std::string page = folder.WriteFile("page.html", kPage).string();

@@ -1,10 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <set>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "cli/CliContext.h"
@@ -18,7 +16,6 @@ namespace tagsmith {
 namespace {
 
 namespace fs = std::filesystem;
-using test::FolderNames;
 using test::RunTool;
 using test::ToolRun;
 
@@ -107,87 +104,36 @@ TEST(CommandLineToolTest, OptionsOutsideTheirRangesExitWithUsage) {
     EXPECT_EQ(test::ReadFileBytes(page), "<title>Herbs</title>");
 }
 
-TEST(CommandLineToolTest, VersionAndHelpExitZeroOnStdout) {
-    const std::tuple<std::string, std::string> cases[] = {
-        {"--version", "tagsmith-cli 1.0\n"},
-        {"--version generate", "tagsmith-cli 1.0\n"},
-        {"--help", "Usage: tagsmith-cli"},
-        {"insert --help", "--no-backup"},
-    };
-    for (const auto& [line, expected] : cases) {
-        const ToolRun run = RunTool(line);
-        EXPECT_EQ(run.status, 0) << line;
-        EXPECT_EQ(run.err, "") << line;
-        if (line.starts_with("--version")) {
-            EXPECT_EQ(run.out, expected) << line;
-        } else {
-            EXPECT_NE(run.out.find(expected), std::string::npos) << line << run.out;
-        }
+// The path the tool names is the data folder's own, so these cannot be case folders.
+TEST(CommandLineToolTest, AMissingCommonWordListIsANoticeAndMissingProgramTextsEndTheRun) {
+    for (const bool programTexts : {true, false}) {
+        const test::TemporaryFolder data;
+        if (programTexts) fs::copy_file(test::BinaryFolder() / "zpm.dat", data.Path() / "zpm.dat");
+        const std::string page = data.WriteFile("page.html", "<title>the herbs</title>").string();
+        const ToolRun run = RunTool({"generate", "--data-dir", data.Path().string(), page});
+        EXPECT_EQ(run.status, programTexts ? 0 : 1);
+        // Without the list, common words are kept.
+        EXPECT_EQ(run.out.starts_with("<meta name=\"keywords\" content=\"the, herbs\">\n"),
+                  programTexts)
+            << run.out;
+        EXPECT_EQ(run.err, programTexts ? "tagsmith: Common words not available: Common words in "
+                                          "English could not be read from file " +
+                                              (data.Path() / "cmwds_en.txt").string() + "\n"
+                                        : "tagsmith: Cannot open file containing program text. " +
+                                              (data.Path() / "zpm.dat").string() + "\n");
     }
 }
 
-const std::string kPage =
-    "<html><head>\n<title>Apple pie recipes</title>\n<meta name=\"keywords\" content=\"old\">\n"
-    "</head>\n<body><p>Apple pie, apple pie, baking recipes.</p></body></html>\n";
-
-TEST(InsertCommandTest, InsertsTheTagThatGenerateComposes) {
-    // The document's name, the options, the backup option and the backup's name (none: nullptr).
-    const std::tuple<const char*, std::string, std::string, const char*> cases[] = {
-        {"page.html", "", "", nullptr},
-        {"page.htm", "--begin Pies --max-keywords 5", "--backup", "page.bak.htm"},
-        {"page.PHP", "--lower-case", "--no-backup", "page.bak.PHP"},  // always backed up
+TEST(CheckCommandTest, AStaleDocumentFailsTheRunAFreshOneDoesNot) {
+    const test::TemporaryFolder folder;
+    const auto page = [&](const char* name, const char* keywords) {
+        return folder
+            .WriteFile(name, std::string("<head>\n<meta name=\"keywords\" content=\"") + keywords +
+                                 "\">\n</head>kettle kettle teapot teapot\n")
+            .string();
     };
-    for (const auto& [file, options, backupOption, backup] : cases) {
-        SCOPED_TRACE(file);
-        const test::TemporaryFolder folder;
-        const std::string page = folder.WriteFile(file, kPage).string();
-        const std::string generated = RunTool("generate " + options + " " + page).out;
-        const std::string tag = generated.substr(0, generated.find('\n'));
-        ASSERT_TRUE(tag.starts_with("<meta name=\"keywords\" content=\"")) << tag;
-
-        const ToolRun run = RunTool("insert " + options + " " + backupOption + " " + page);
-        EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.err, "");
-        std::string out = "Meta tag inserted successfully into document.\n";
-        std::set<std::string> names = {file};
-        if (backup != nullptr) {
-            out +=
-                "The original file was backed up as\n" + (folder.Path() / backup).string() + "\n";
-            names.insert(backup);
-            EXPECT_EQ(test::ReadFileBytes(folder.Path() / backup), kPage);
-        }
-        EXPECT_EQ(run.out, out);
-        EXPECT_EQ(test::ReadFileBytes(page), "<html><head>\n<title>Apple pie recipes</title>\n" +
-                                                 tag +
-                                                 "\n</head><body><p>Apple pie, apple pie, baking "
-                                                 "recipes.</p></body></html>\n");
-        EXPECT_EQ(FolderNames(folder.Path()), names);
-    }
-}
-
-TEST(InsertCommandTest, RefusalsLeaveTheDocumentAndMakeNoBackup) {
-    const std::tuple<std::string, std::string, std::string> cases[] = {
-        // the document, a begin text and the refusal
-        {"<html><head><title>a b</title></head><body>x</body></html>\n", "",
-         "Insert meta tag into file: The keywords meta tag has not been generated."},
-        {"<title>Apple pie apple pie</title>\n<p>x</p>\n", "",
-         "Not inserted: Meta tag not inserted because the document has no </head> tag."},
-        {kPage, "say \"cheese\"",
-         "Not inserted: Meta tag not inserted because a double quote (\") in its content would "
-         "end the content early. Suggestion: Remove the double quote from the words the meta tag "
-         "begins with."},
-    };
-    for (const auto& [document, begin, refusal] : cases) {
-        SCOPED_TRACE(refusal);
-        const test::TemporaryFolder folder;
-        const auto page = folder.WriteFile("page.html", document);
-        const ToolRun run = RunTool({"insert", "--backup", "--begin", begin, page.string()});
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "tagsmith: " + page.string() + ": " + refusal + "\n");
-        EXPECT_EQ(test::ReadFileBytes(page), document);
-        EXPECT_EQ(FolderNames(folder.Path()), std::set<std::string>{"page.html"});
-    }
+    EXPECT_EQ(RunTool({"check", page("fresh.html", "kettle, teapot")}).status, 0);
+    EXPECT_EQ(RunTool({"check", page("stale.html", "teapot, kettle")}).status, 1);
 }
 
 }  // namespace

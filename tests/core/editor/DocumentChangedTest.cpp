@@ -23,14 +23,6 @@ const std::string kDocument = "<head>\n<title>T</title>\n</head>\n<p>body</p>\n"
 const std::string kOlderBackup = "older backup";
 const std::string kTheirs = "<head>\n<title>Saved by an editor</title>\n</head>\n";
 
-Names FolderNames(const fs::path& folder) {
-    Names names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 // The real calls, with an action run once at a chosen moment of the insertion.
 class InterferingFileSystemCalls : public FileSystemCalls {
 public:

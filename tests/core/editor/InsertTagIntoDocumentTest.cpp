@@ -165,24 +165,6 @@ TEST(InsertTagIntoDocumentTest, ADoubleQuoteThatWouldEndAnAttributeValueEarlyIsR
     }
 }
 
-TEST(InsertTagIntoDocumentTest, ThroughALinkRewritesTheTargetAndKeepsTheLink) {
-    const TemporaryFolder folder;
-    fs::create_directory(folder.Path() / "real");
-    fs::create_directory(folder.Path() / "site");
-    const auto target = folder.WriteFile("real/page.html", "<head>\n</head>\n");
-    const fs::path link = folder.Path() / "site" / "index.html";
-    fs::create_symlink("../real/page.html", link);
-    FakeMessageBoxes messages;
-    FileSystemCalls files;
-    EXPECT_EQ(InsertTagIntoDocument(link.string(), kTag, true, messages, files),
-              InsertOutcome::Inserted);
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadFileBytes(target), "<head>\n" + kTag + "\n\n</head>\n");
-    EXPECT_EQ(ReadFileBytes(folder.Path() / "site" / "index.bak.html"), "<head>\n</head>\n");
-    EXPECT_EQ(FolderNames(folder.Path() / "real"), Names{"page.html"});
-    EXPECT_EQ(FolderNames(folder.Path() / "site"), (Names{"index.html", "index.bak.html"}));
-}
-
 // The errno each call fails with (0: none).
 struct Faults {
     int create = 0, open = 0, writable = 0, sync = 0, renameOntoDocument = 0;
