@@ -40,7 +40,7 @@ TEST_F(ScriptsInWindowTest, TheOutputBoxShowsAndDrawsTheWordsOfEveryPage) {
             << "(Debian fonts-liberation2 and fonts-noto-cjk).";
     }
     struct Case {
-        const char* page;  // below tests/cli/fixtures/scripts
+        const char* page;  // below tests/e2e/cases/words-of-other-scripts/scripts
         const char* button;
         std::vector<std::string> words;
     };
@@ -54,7 +54,7 @@ TEST_F(ScriptsInWindowTest, TheOutputBoxShowsAndDrawsTheWordsOfEveryPage) {
     auto* box = Find<QPlainTextEdit>("txbMetaTag");
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.page) + " / " + c.button);
-        Choose((SourceFolder() / "tests" / "cli" / "fixtures" / "scripts" / c.page).string());
+        Choose((SourceFolder() / "tests" / "e2e" / "cases" / "words-of-other-scripts" / "scripts" / c.page).string());
         Click(c.button);
         const std::string output = OutputText();
         for (const std::string& word : c.words) {
