@@ -37,15 +37,6 @@ fs::path CaseFolder() {
     return SourceFolder() / "tests" / "e2e" / "cases";
 }
 
-std::vector<std::string> CaseNames() {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator(CaseFolder(), error))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
@@ -192,7 +183,7 @@ TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
     FAIL() << "the tool was never stopped before it was done with the document";
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FixtureCaseTest, testing::ValuesIn(CaseNames()),
+INSTANTIATE_TEST_SUITE_P(Cases, FixtureCaseTest, testing::ValuesIn(SortedNames(CaseFolder())),
                          [](const testing::TestParamInfo<std::string>& info) {
                              std::string name = info.param;
                              for (char& c : name)

@@ -1,5 +1,7 @@
 #include "fakes/TestSupport.h"
 
+#include <algorithm>
+
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -55,6 +57,15 @@ std::set<std::string> FolderNames(const std::filesystem::path& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         names.insert(entry.path().filename().string());
     }
+    return names;
+}
+
+std::vector<std::string> SortedNames(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
     return names;
 }
 

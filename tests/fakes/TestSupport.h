@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace tagsmith::test {
 
@@ -25,6 +26,8 @@ private:
 std::string ReadFileBytes(const std::filesystem::path& path);
 // The names in a folder, hidden ones (temporary files) included.
 std::set<std::string> FolderNames(const std::filesystem::path& folder);
+// The names in a folder in byte order (none when it cannot be read): one case a name.
+std::vector<std::string> SortedNames(const std::filesystem::path& folder);
 // The text in single quotes for the shell.
 std::string ShellQuoted(const std::string& text);
 // The folder holding the built executables and the program data (zpm.dat, cmwds_*.txt).
