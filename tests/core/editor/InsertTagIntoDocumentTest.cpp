@@ -12,11 +12,13 @@
 #include <system_error>
 
 #include "core/editor/BuildInsertedDocument.h"
+#include "core/editor/InsertMetaTagIntoFile.h"
 #include "core/editor/InsertTagIntoDocument.h"
 #include "core/text/StringOperations.h"
 #include "fakes/CaseTable.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/TestSupport.h"
+#include "platform/console/StringOutputBox.h"
 
 namespace tagsmith::test {
 namespace {
@@ -312,6 +314,70 @@ TEST(DocumentChangedTest, TheVersionTheTagWasComposedFromMustBeTheOneRewritten) 
     EXPECT_EQ(attempt.Insert(kTag, false, FileIdentity::Of(status)), InsertOutcome::Inserted);
     EXPECT_EQ(ReadFileBytes(attempt.path),
               "<head>\n<title>Saved by an editor</title>\n" + kTag + "\n\n</head>\n");
+}
+
+// A window's worth of state for one click on "Insert meta tag into file".
+struct InsertBench {
+    TemporaryFolder folder;
+    GeneratorSettings settings;
+    ScanSession session;
+    ProgramText texts;
+    StringOutputBox output;
+    FakeMessageBoxes messages;
+    FileSystemCalls files;
+    fs::path document = folder.WriteFile("index.html", "<head>\n<title>Apples</title>\n</head>\n");
+
+    InsertBench() {
+        std::string message;
+        LoadProgramText(texts, BinaryFolder(), message);
+        for (std::string word : {"apples", "pears"}) session.Table.AddOccurrence(word, 1, false);
+    }
+
+    // Marks what the caller's formatter made of a fresh composition.
+    static std::string Shown(const ComposedMetaTag& composed, const GeneratorSettings&) {
+        return "shown: " + composed.tag + " " + std::to_string(composed.keywords);
+    }
+
+    InsertOutcome Click() {
+        return InsertMetaTagIntoFile({settings, session, texts, output, Shown, messages, files});
+    }
+};
+
+TEST(InsertMetaTagIntoFileTest, RefusesInOrderOrInsertsTheTagOfTheBoxOrAFreshOne) {
+    const Rows rows = Cases("click");
+    ASSERT_EQ(rows.size(), 10u);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.at(6));
+        InsertBench bench;
+        const std::string document = ReadFileBytes(bench.document);
+        const std::map<std::string, std::string> inputs = {
+            {"blank", "   "},
+            {"document", " " + bench.document.string() + " "},
+            {"missing", " " + bench.document.string() + "x "}};
+        bench.settings.txbInputFile = inputs.at(row.at(1));
+        bench.session.ScanIsCurrent = row.at(2) == "1";
+        if (row.at(3) == "empty") bench.session.Table.ResetTable();
+        bench.settings.txbBeginMetaTagWith = row.at(4);
+        bench.settings.optInsertionWithBackup = row.at(5) == "1";
+        bench.output.SetText(row.at(6));
+        const bool inserts = row.at(7).starts_with("<");
+        EXPECT_EQ(bench.Click(), inserts ? InsertOutcome::Inserted : InsertOutcome::Refused);
+        EXPECT_EQ(bench.settings.txbInputFile.find(' '), std::string::npos);
+        const auto& shown = bench.messages.shown;
+        ASSERT_EQ(shown.size(), row.at(5) == "1" ? 2u : 1u);
+        EXPECT_EQ(shown[0].title, "Insert meta tag into file");
+        EXPECT_EQ(
+            (shown[0].icon == MessageIcon::Information ? "information: " : "exclamation: ") +
+                shown[0].prompt,
+            inserts ? "information: Meta tag inserted successfully into document." : row.at(7));
+        EXPECT_EQ(ReadFileBytes(bench.document),
+                  inserts ? ReplaceAll(document, "</head>", row.at(7) + "\n\n</head>") : document);
+        EXPECT_EQ(ReadFileBytes(bench.folder.Path() / "index.bak.html"),
+                  row.at(5) == "1" ? document : "");
+        if (inserts) {
+            EXPECT_EQ(bench.output.Text(), row.at(8));
+        }
+    }
 }
 
 }  // namespace
