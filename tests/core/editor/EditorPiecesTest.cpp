@@ -1,62 +1,95 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <tuple>
 
 #include "core/editor/BackupPath.h"
 #include "core/editor/DocumentFormat.h"
+#include "core/editor/HeadMetaTagReader.h"
 #include "core/editor/LocateKeywordsTag.h"
+#include "core/editor/ShowExistingKeywordMetaTag.h"
+#include "core/text/StringOperations.h"
+#include "fakes/CaseTable.h"
+#include "fakes/FakeMessageBoxes.h"
 #include "fakes/TestSupport.h"
 
 namespace tagsmith::test {
 namespace {
 
-TEST(LocateKeywordsTagTest, FindsTheMetaBeforeTheQuotedNameAndItsClose) {
-    const std::vector<std::tuple<std::string, std::size_t, std::size_t>> cases = {
-        {"<meta name=\"keywords\" content=\"x\">", 1, 34},
-        {"  <meta content=\"x\" name=\"keywords\">", 3, 36},
-        {"<meta a><meta name=\"keywords\" content=\"x", 9, 0},
-        {"<meta name=\"keywords\"><meta name=\"keywords\">", 1, 22},
-        {"\"keywords\" <meta name=\"a\">", 0, 0},
-        {"<metaname=\"keywords\">", 0, 0},
-        {"<meta name='keywords'>", 0, 0},
-        {"", 0, 0},
-    };
-    for (const auto& [line, start, end] : cases) {
-        const KeywordsTagSpan span = LocateKeywordsTag(line);
-        EXPECT_EQ(span.start, start) << line;
-        EXPECT_EQ(span.end, end) << line;
+// The keywords tag on a line, a document's backup and its format, from EditorPiecesCases.txt.
+TEST(EditorPiecesTest, LocateTheTagNameTheBackupAndDetectTheFormat) {
+    const auto rows = ReadCaseTable("core/editor/EditorPiecesCases.txt");
+    ASSERT_EQ(rows.size(), 19u);
+    const TemporaryFolder folder;
+    FileSystemCalls files;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.at(1) + row.at(2));
+        if (row.at(0) == "locate") {
+            const KeywordsTagSpan span = LocateKeywordsTag(row.at(1));
+            EXPECT_EQ(std::tie(span.start, span.end),
+                      std::make_tuple(std::stoul(row.at(2)), std::stoul(row.at(3))));
+        } else if (row.at(0) == "backup") {
+            EXPECT_EQ(BackupPath(row.at(1)), row.at(2));
+        } else {
+            const std::string block = row.at(1) == "block" ? std::string(65535, 'a') : "";
+            const auto path = folder.WriteFile("f.html", block + row.at(2));
+            const DocumentFormat format = DetectDocumentFormat(files, path.string());
+            EXPECT_EQ(format.encoding,
+                      row.at(3) == "utf8" ? TextEncoding::Utf8 : TextEncoding::Windows1252);
+            EXPECT_EQ(format.lineEnd, row.at(4));
+        }
     }
 }
 
-TEST(BackupPathTest, PutsBakBeforeTheExtension) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"/site/index.html", "/site/index.bak.html"},
-        {"page.php", "page.bak.php"},
-        {"/a.b/c.d/page.x.htm", "/a.b/c.d/page.x.bak.htm"},
-        {"/web.site/index", "/web.site/index.bak"},
-    };
-    for (const auto& [document, backup] : cases)
-        EXPECT_EQ(BackupPath(document), backup) << document;
+const std::string kKeywords = "<meta name=\"keywords\" content=\"a, b\">";
+const std::string kDescription = "<meta name=\"description\" content=\"x\">";
+
+TEST(HeadReportTest, EntriesKnowTheirKindAndLine) {
+    const TemporaryFolder folder;
+    const auto path =
+        folder.WriteFile("page.html", "<title>A</title>\n<!-- c\n-->\n" + kDescription + "\n" +
+                                          kKeywords + "\n</head>\n" + kKeywords + "\n");
+    const HeadTags tags = ReadHeadTags(path.string());
+    using Kind = HeadTag::Kind;
+    const std::vector<std::tuple<Kind, std::string, int>> expected = {
+        {Kind::Title, "A", 1},
+        {Kind::Description, kDescription, 4},
+        {Kind::Keywords, kKeywords, 5}};
+    ASSERT_EQ(tags.entries.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(std::tie(tags.entries[i].kind, tags.entries[i].text, tags.entries[i].line),
+                  expected[i]);
+    }
+    EXPECT_FALSE(tags.failed);
+    EXPECT_EQ(tags.First(Kind::Keywords), &tags.entries[2]);
+    EXPECT_EQ(tags.First(Kind::Zpma), nullptr);
 }
 
-TEST(DocumentFormatTest, DetectsEncodingAndFirstLineEndAcrossTheReadBlocks) {
-    const std::string block(65535, 'a');  // the detector reads 65,536 bytes at a time
-    const std::vector<std::tuple<std::string, TextEncoding, std::string>> cases = {
-        {"a\rb\r\n", TextEncoding::Utf8, "\r"},
-        {"ab\r", TextEncoding::Utf8, "\r"},
-        {"", TextEncoding::Utf8, "\n"},
-        {block + "\r\n", TextEncoding::Utf8, "\r\n"},
-        {block + "\rb", TextEncoding::Utf8, "\r"},
-        {block + "\xC3\xA9", TextEncoding::Utf8, "\n"},
-        {block + "\xC3", TextEncoding::Windows1252, "\n"},
-    };
+TEST(ShowExistingHeadTagsTest, TrimsTheInputRefusesMissingFilesOrReadsTheHead) {
     const TemporaryFolder folder;
-    FileSystemCalls files;
-    for (const auto& [bytes, encoding, lineEnd] : cases) {
-        const auto path = folder.WriteFile("f.html", bytes);
-        const DocumentFormat format = DetectDocumentFormat(files, path.string());
-        EXPECT_EQ(format.encoding, encoding) << bytes.size();
-        EXPECT_EQ(format.lineEnd, lineEnd) << bytes.size();
+    const auto page = folder.WriteFile("page.htm", "<title>T</title>\r\n");
+    const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
+        {"   ", "Input file not specified.", "Error"},
+        {(folder.Path() / "gone.htm").string(), "Input file not found.", "File not found"},
+        {folder.Path().string(), folder.Path().string() + " is not a regular file.", "Error"},
+        {"  " + page.string() + " ", "", ""},  // no box: the head is read
+    };
+    for (const auto& [typed, prompt, title] : cases) {
+        SCOPED_TRACE(typed);
+        std::string input = typed;
+        FakeMessageBoxes messages;
+        const std::optional<HeadTags> tags = ShowExistingHeadTags(input, messages);
+        EXPECT_EQ(input, std::string(TrimSpaces(typed)));
+        ASSERT_EQ(tags.has_value(), prompt.empty());
+        ASSERT_EQ(messages.shown.size(), prompt.empty() ? 0u : 1u);
+        if (prompt.empty()) {
+            ASSERT_EQ(tags->entries.size(), 1u);
+            EXPECT_EQ(tags->entries[0].text, "T");
+            continue;
+        }
+        EXPECT_EQ(messages.shown[0].prompt, prompt);
+        EXPECT_EQ(messages.shown[0].title, title);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
     }
 }
 
