@@ -1,48 +1,39 @@
+// The word table: its rules one row each, then the indexed WordTable against the straightforward
+// ReferenceWordTable: the same long random sequences of occurrences and post-processing steps go
+// into both, and every row must agree after every step, bit for bit, ties and exemptions
+// included.
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <sstream>
+#include <string>
 
 #include "core/engine/AddWordOccurrence.h"
 #include "core/engine/OccurrenceWeight.h"
 #include "core/engine/TableBuilder.h"
-#include "core/engine/WordTable.h"
+#include "core/engine/TableComparison.h"
+#include "fakes/CaseTable.h"
 
 namespace tagsmith::test {
 namespace {
 
-struct TableCase {
-    std::vector<Occurrence> occurrences;
-    std::vector<Row> expected;
-};
-
-// One row for each rule, pinning the meaning that WordTableDifferentialTest checks the indexed
-// table against the reference table for, over random sequences.
-TEST(WordTableTest, FoldsPluralsAndKeepsTheRankAndTieOrder) {
-    const std::vector<TableCase> cases = {
-        // A plural "s" joins the row of its singular, whichever came first; case must agree.
-        {{{"cats"}, {"cat"}}, {{"cat", 2, 2}}},
-        {{{"Cats"}, {"cat"}}, {{"Cats", 1, 1}, {"cat", 1, 1}}},
-        // "xs" is the plural of "x" and the singular of "xss": the higher row takes it.
-        {{{"xss", 5}, {"x", 1}, {"xs", 1}}, {{"xs", 2, 6}, {"x", 1, 1}}},
-        // A new or rising row goes behind the rows of equal value and above smaller ones.
-        {{{"a", 3}, {"b", 2}, {"c", 2}, {"d", 1}, {"d", 2}},
-         {{"a", 1, 3}, {"d", 2, 3}, {"b", 1, 2}, {"c", 1, 2}}},
-    };
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        EXPECT_EQ(Rows(MakeTable(cases[i].occurrences)), cases[i].expected) << "case " << i;
-    }
-}
-
-TEST(WordTableTest, MergesRowsDifferingInTheFirstLetterOnly) {
-    const std::vector<TableCase> cases = {
-        {{{"Paris", 2}, {"paris", 1}}, {{"paris", 2, 3}}},
-        {{{"NASA", 2}, {"nasa", 1}}, {{"NASA", 1, 2}, {"nasa", 1, 1}}},
-        // The merged beta rises above delta while position 2 is still being walked.
-        {{{"delta", 10}, {"beta", 6}, {"Beta", 5}, {"Omega", 3}, {"omega", 1}},
-         {{"beta", 2, 11}, {"delta", 1, 10}, {"omega", 2, 4}}},
-    };
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        WordTable table = MakeTable(cases[i].occurrences);
-        table.MergeCaseVariants();
-        EXPECT_EQ(Rows(table), cases[i].expected) << "case " << i;
+TEST(WordTableTest, FoldsPluralsMergesCaseVariantsAndKeepsTheRankAndTieOrder) {
+    const auto rows = ReadCaseTable("core/engine/WordTableCases.txt");
+    ASSERT_EQ(rows.size(), 9u);
+    for (const auto& row : rows) {
+        std::vector<Occurrence> occurrences;
+        std::istringstream in(row.at(1));
+        for (std::string item; in >> item;) {
+            const std::size_t colon = item.find(':');
+            occurrences.push_back({item.substr(0, colon), colon == std::string::npos
+                                                              ? 1
+                                                              : std::stof(item.substr(colon + 1))});
+        }
+        WordTable table = MakeTable(occurrences);
+        if (row.at(0) == "merge") table.MergeCaseVariants();
+        if (row.at(0) == "normalise") table.NormaliseValues();
+        EXPECT_EQ(RowsText(table), row.at(2)) << row.at(0) << " " << row.at(1);
     }
 }
 
@@ -53,25 +44,19 @@ TEST(WordTableTest, NormaliseValuesMakesTheTopRowExactly100) {
         EXPECT_EQ(table.Entry(1).KeyValue, 100.0f) << top;
         EXPECT_FLOAT_EQ(table.Entry(2).KeyValue, 100.0f / 3) << top;
     }
-    WordTable empty;
-    empty.NormaliseValues();
-    EXPECT_EQ(empty.WordCount(), 0);
-    WordTable zero = MakeTable({{"alpha", 0}, {"beta", 0}});
-    zero.NormaliseValues();
-    EXPECT_EQ(Rows(zero), (std::vector<Row>{{"alpha", 1, 0}, {"beta", 1, 0}}));
 }
 
 TEST(WordTableTest, CountsBeyondSixteenBits) {
     WordTable table = MakeTable(std::vector<Occurrence>(40000, {"often"}));
     std::string rare = "rare";
     table.AddOccurrence(rare, 1, false);
-    EXPECT_EQ(Rows(table), (std::vector<Row>{{"often", 40000, 40000}, {"rare", 1, 1}}));
+    EXPECT_EQ(RowsText(table), "often:40000:40000 rare:1:1");
 }
 
 TEST(WordTableTest, KeepsWordsLongerThanAPoolBlock) {
     const std::string huge(3 << 20, 'w');  // three times the pool's block of 1 MiB
     WordTable table = MakeTable({{"before", 3}, {huge, 2}, {"after", 1}, {huge + "s", 1}});
-    EXPECT_EQ(Rows(table), (std::vector<Row>{{"before", 1, 3}, {huge, 2, 3}, {"after", 1, 1}}));
+    EXPECT_EQ(RowsText(table), "before:1:3 " + huge + ":2:3 after:1:1");
 }
 
 TEST(OccurrenceWeightTest, CountsEachBonusOnceAndTheTitleReplacesTheRest) {
@@ -118,12 +103,128 @@ TEST(AddWordOccurrenceTest, RowsFirstSeenInTitleOrDescriptionSurviveTheThreshold
     WordTable unchanged = table;
     settings.cboThresholdFrequency = 0;  // "1"
     ApplyThresholdFrequency(unchanged, settings);
-    EXPECT_EQ(Rows(unchanged), Rows(table));
+    EXPECT_EQ(RowsText(unchanged), RowsText(table));
 
     settings.cboThresholdFrequency = 2;  // "3": "body" goes although it was in the title later
     ApplyThresholdFrequency(table, settings);
-    EXPECT_EQ(Rows(table),
-              (std::vector<Row>{{"headline", 2, 83}, {"summary", 1, 50}, {"frequent", 3, 9}}));
+    EXPECT_EQ(RowsText(table), "headline:2:83 summary:1:50 frequent:3:9");
+}
+
+// Small alphabets, so that plurals of plurals, duplicates, case variants and ties come often.
+class OccurrenceSource {
+public:
+    explicit OccurrenceSource(std::uint32_t seed, int longestWord)
+        : m_random(seed), m_longestWord(longestWord) {}
+
+    std::string Word() {
+        const int length = Pick(1, m_longestWord);
+        std::string word;
+        for (int k = 0; k < length; ++k) word.push_back("abs"[Pick(0, 2)]);
+        if (Pick(0, 3) == 0) word[0] = static_cast<char>(word[0] - 'a' + 'A');
+        if (Pick(0, 19) == 0) word.back() = static_cast<char>(word.back() - 'a' + 'A');
+        if (Pick(0, 29) == 0) word.insert(0, "\xC3\x89");  // an accented capital folds too
+        return word;
+    }
+
+    float Weight() {
+        // Zero weights, ties, and values so large that adding a small weight changes nothing.
+        static constexpr float kWeights[] = {0.0f, 0.0f,  1.0f, 2.0f, 3.0f,
+                                             0.5f, 80.0f, 3e7f, 1e-9f};
+        return kWeights[Pick(0, static_cast<int>(std::size(kWeights)) - 1)];
+    }
+
+    bool Exempt() { return Pick(0, 4) == 0; }
+    int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
+
+private:
+    std::mt19937 m_random;
+    int m_longestWord;
+};
+
+// Counts one occurrence in both tables and checks the results of the call.
+void AddToBoth(WordTable& table, ReferenceWordTable& model, OccurrenceSource& source) {
+    const std::string word = source.Word();
+    const float weight = source.Weight();
+    const bool exempt = source.Exempt();
+    std::string indexedWord = word;
+    std::string modelWord = word;
+    const bool appended = table.AddOccurrence(indexedWord, weight, exempt);
+    ASSERT_EQ(appended, model.AddOccurrence(modelWord, weight, exempt)) << word;
+    ASSERT_EQ(indexedWord, modelWord) << word;
+}
+
+void PostProcessBoth(WordTable& table, ReferenceWordTable& model, std::int32_t threshold) {
+    table.ApplyThreshold(threshold);
+    model.ApplyThreshold(threshold);
+    ASSERT_EQ(Difference(table, model), "") << "after ApplyThreshold(" << threshold << ")";
+    table.MergeCaseVariants();
+    model.MergeCaseVariants();
+    ASSERT_EQ(Difference(table, model), "") << "after MergeCaseVariants";
+    table.NormaliseValues();
+    model.NormaliseValues();
+    ASSERT_EQ(Difference(table, model), "") << "after NormaliseValues";
+}
+
+// A long run of counting and the post-processing in its order; then the table's operations in
+// any order: post-processing steps in the middle of counting, more than once, and counting
+// again after them and after a reset.
+TEST(WordTableDifferentialTest, RandomOperationsInAnyOrderGiveTheReferenceRows) {
+    for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        OccurrenceSource source(seed, 4);
+        WordTable table;
+        ReferenceWordTable model;
+        const int steps = source.Pick(1, 400);
+        for (int step = 0; step < steps; ++step) {
+            AddToBoth(table, model, source);
+            ASSERT_EQ(Difference(table, model), "") << "after occurrence " << step;
+        }
+        PostProcessBoth(table, model, source.Pick(1, 4));
+        source = OccurrenceSource(seed, 3);
+        for (int step = 0; step < 200; ++step) {
+            const int operation = source.Pick(0, 24);
+            std::string name;
+            if (operation <= 18) {
+                name = "AddOccurrence";
+                AddToBoth(table, model, source);
+            } else if (operation <= 20) {
+                const std::int32_t threshold = source.Pick(1, 3);
+                name = "ApplyThreshold(" + std::to_string(threshold) + ")";
+                table.ApplyThreshold(threshold);
+                model.ApplyThreshold(threshold);
+            } else if (operation <= 22) {
+                name = "MergeCaseVariants";
+                table.MergeCaseVariants();
+                model.MergeCaseVariants();
+            } else if (operation == 23) {
+                name = "NormaliseValues";
+                table.NormaliseValues();
+                model.NormaliseValues();
+            } else {
+                name = "ResetTable";
+                table.ResetTable();
+                model.ResetTable();
+            }
+            ASSERT_EQ(Difference(table, model), "") << "step " << step << ": " << name;
+        }
+    }
+}
+
+TEST(WordTableDifferentialTest, LargeTablesWithManyCaseVariantsMergeAsTheReference) {
+    for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        OccurrenceSource source(seed, 7);
+        WordTable table;
+        ReferenceWordTable model;
+        for (int step = 1; step <= 8000; ++step) {
+            AddToBoth(table, model, source);
+            if (step % 1000 == 0) {
+                ASSERT_EQ(Difference(table, model), "") << "step " << step;
+            }
+        }
+        ASSERT_GT(model.WordCount(), 1000);
+        PostProcessBoth(table, model, static_cast<std::int32_t>(seed));
+    }
 }
 
 }  // namespace
