@@ -51,7 +51,7 @@ Rows Cases(const std::string& kind) {
 // The real calls, except the one named in `failing`, and an action run once at a chosen moment.
 class TestFileSystemCalls : public FileSystemCalls {
 public:
-    std::string failing;  // create, open, writable, sync, rename (onto the document) or write
+    std::string failing;  // create, open, sync, rename (onto the document) or write
     int error = 0;
     long long diskSpace = -1;  // bytes a failing write takes before the disk is full
     std::string document;
@@ -67,9 +67,6 @@ public:
     }
     int OpenForReading(const std::string& path) override {
         return failing == "open" ? Fail() : FileSystemCalls::OpenForReading(path);
-    }
-    int CheckWritable(const std::string& path) override {
-        return failing == "writable" ? Fail() : FileSystemCalls::CheckWritable(path);
     }
     int Sync(int fd) override { return failing == "sync" ? Fail() : FileSystemCalls::Sync(fd); }
     int Rename(const std::string& from, const std::string& to) override {

@@ -153,16 +153,24 @@ void AddToBoth(WordTable& table, ReferenceWordTable& model, OccurrenceSource& so
     ASSERT_EQ(indexedWord, modelWord) << word;
 }
 
+// Applies a step of the post-processing, or a reset, to both tables; their rows must then agree.
+void StepBoth(WordTable& table, ReferenceWordTable& model, const std::string& name,
+              std::int32_t threshold = 0) {
+    const auto both = [&](auto step) {
+        step(table);
+        step(model);
+    };
+    if (name == "ApplyThreshold") both([&](auto& t) { t.ApplyThreshold(threshold); });
+    if (name == "MergeCaseVariants") both([](auto& t) { t.MergeCaseVariants(); });
+    if (name == "NormaliseValues") both([](auto& t) { t.NormaliseValues(); });
+    if (name == "ResetTable") both([](auto& t) { t.ResetTable(); });
+    ASSERT_EQ(Difference(table, model), "") << "after " << name << " " << threshold;
+}
+
 void PostProcessBoth(WordTable& table, ReferenceWordTable& model, std::int32_t threshold) {
-    table.ApplyThreshold(threshold);
-    model.ApplyThreshold(threshold);
-    ASSERT_EQ(Difference(table, model), "") << "after ApplyThreshold(" << threshold << ")";
-    table.MergeCaseVariants();
-    model.MergeCaseVariants();
-    ASSERT_EQ(Difference(table, model), "") << "after MergeCaseVariants";
-    table.NormaliseValues();
-    model.NormaliseValues();
-    ASSERT_EQ(Difference(table, model), "") << "after NormaliseValues";
+    for (const char* name : {"ApplyThreshold", "MergeCaseVariants", "NormaliseValues"}) {
+        ASSERT_NO_FATAL_FAILURE(StepBoth(table, model, name, threshold));
+    }
 }
 
 // A long run of counting and the post-processing in its order; then the table's operations in
@@ -179,33 +187,23 @@ TEST(WordTableDifferentialTest, RandomOperationsInAnyOrderGiveTheReferenceRows) 
             AddToBoth(table, model, source);
             ASSERT_EQ(Difference(table, model), "") << "after occurrence " << step;
         }
-        PostProcessBoth(table, model, source.Pick(1, 4));
+        ASSERT_NO_FATAL_FAILURE(PostProcessBoth(table, model, source.Pick(1, 4)));
         source = OccurrenceSource(seed, 3);
         for (int step = 0; step < 200; ++step) {
+            SCOPED_TRACE("step " + std::to_string(step));
             const int operation = source.Pick(0, 24);
-            std::string name;
             if (operation <= 18) {
-                name = "AddOccurrence";
                 AddToBoth(table, model, source);
+                ASSERT_EQ(Difference(table, model), "") << "after an occurrence";
             } else if (operation <= 20) {
-                const std::int32_t threshold = source.Pick(1, 3);
-                name = "ApplyThreshold(" + std::to_string(threshold) + ")";
-                table.ApplyThreshold(threshold);
-                model.ApplyThreshold(threshold);
-            } else if (operation <= 22) {
-                name = "MergeCaseVariants";
-                table.MergeCaseVariants();
-                model.MergeCaseVariants();
-            } else if (operation == 23) {
-                name = "NormaliseValues";
-                table.NormaliseValues();
-                model.NormaliseValues();
+                ASSERT_NO_FATAL_FAILURE(
+                    StepBoth(table, model, "ApplyThreshold", source.Pick(1, 3)));
             } else {
-                name = "ResetTable";
-                table.ResetTable();
-                model.ResetTable();
+                const char* name = operation <= 22   ? "MergeCaseVariants"
+                                   : operation == 23 ? "NormaliseValues"
+                                                     : "ResetTable";
+                ASSERT_NO_FATAL_FAILURE(StepBoth(table, model, name));
             }
-            ASSERT_EQ(Difference(table, model), "") << "step " << step << ": " << name;
         }
     }
 }
@@ -223,7 +221,7 @@ TEST(WordTableDifferentialTest, LargeTablesWithManyCaseVariantsMergeAsTheReferen
             }
         }
         ASSERT_GT(model.WordCount(), 1000);
-        PostProcessBoth(table, model, static_cast<std::int32_t>(seed));
+        ASSERT_NO_FATAL_FAILURE(PostProcessBoth(table, model, static_cast<std::int32_t>(seed)));
     }
 }
 
