@@ -18,6 +18,7 @@ using Words = std::vector<std::string>;
 std::vector<std::vector<std::string>> Cases(const std::string& kind) {
     auto rows = ReadCaseTable("core/engine/AcceptWordCases.txt");
     std::erase_if(rows, [&](const auto& row) { return row.at(0) != kind; });
+    EXPECT_FALSE(rows.empty()) << kind;
     return rows;
 }
 

@@ -1,4 +1,5 @@
-// Inserting the tag into a document: the bytes written, the backup and the boxes shown, and that
+// The editor: where the keywords tag stands, the backup's name, a document's format and head;
+// inserting the tag into a document: the bytes written, the backup and the boxes shown, and that
 // a refusal, a failing call or another program's save leaves every file as it was.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -10,10 +11,16 @@
 #include <map>
 #include <set>
 #include <system_error>
+#include <tuple>
 
+#include "core/editor/BackupPath.h"
 #include "core/editor/BuildInsertedDocument.h"
+#include "core/editor/DocumentFormat.h"
+#include "core/editor/HeadMetaTagReader.h"
 #include "core/editor/InsertMetaTagIntoFile.h"
 #include "core/editor/InsertTagIntoDocument.h"
+#include "core/editor/LocateKeywordsTag.h"
+#include "core/editor/ShowExistingKeywordMetaTag.h"
 #include "core/text/StringOperations.h"
 #include "fakes/CaseTable.h"
 #include "fakes/FakeMessageBoxes.h"
@@ -34,10 +41,10 @@ const std::string kChanged =
     "exclamation | Not inserted | The document was changed by another program while the tag was "
     "being inserted. Nothing was written.\n";
 
-// The rows of one kind of InsertTagCases.txt, {tag} and {old} written out.
+// The rows of one kind of EditorCases.txt, {tag} and {old} written out.
 Rows Cases(const std::string& kind) {
     Rows rows;
-    for (auto row : ReadCaseTable("core/editor/InsertTagCases.txt")) {
+    for (auto row : ReadCaseTable("core/editor/EditorCases.txt")) {
         if (row.at(0) != kind) continue;
         for (std::string& field : row) {
             field = ReplaceAll(ReplaceAll(field, "{tag}", kTag), "{old}",
@@ -45,6 +52,7 @@ Rows Cases(const std::string& kind) {
         }
         rows.push_back(row);
     }
+    EXPECT_FALSE(rows.empty()) << kind;
     return rows;
 }
 
@@ -113,6 +121,71 @@ std::string Boxes(const FakeMessageBoxes& messages) {
         text += box.title + " | " + box.prompt + "\n";
     }
     return text;
+}
+
+TEST(EditorPiecesTest, LocateTheTagNameTheBackupAndDetectTheFormat) {
+    for (const auto& row : Cases("locate")) {
+        const KeywordsTagSpan span = LocateKeywordsTag(row.at(1));
+        EXPECT_EQ(std::tie(span.start, span.end),
+                  std::make_tuple(std::stoul(row.at(2)), std::stoul(row.at(3))))
+            << row.at(1);
+    }
+    for (const auto& row : Cases("backup")) EXPECT_EQ(BackupPath(row.at(1)), row.at(2));
+    const TemporaryFolder folder;
+    FileSystemCalls files;
+    for (const auto& row : Cases("format")) {
+        SCOPED_TRACE(row.at(1) + row.at(2));
+        const std::string block = row.at(1) == "block" ? std::string(65535, 'a') : "";
+        const auto path = folder.WriteFile("f.html", block + row.at(2));
+        const DocumentFormat format = DetectDocumentFormat(files, path.string());
+        EXPECT_EQ(format.encoding,
+                  row.at(3) == "utf8" ? TextEncoding::Utf8 : TextEncoding::Windows1252);
+        EXPECT_EQ(format.lineEnd, row.at(4));
+    }
+}
+
+TEST(HeadReportTest, EntriesKnowTheirKindAndLine) {
+    const std::string keywords = "<meta name=\"keywords\" content=\"a, b\">";
+    const std::string description = "<meta name=\"description\" content=\"x\">";
+    const TemporaryFolder folder;
+    const auto path =
+        folder.WriteFile("page.html", "<title>A</title>\n<!-- c\n-->\n" + description + "\n" +
+                                          keywords + "\n</head>\n" + keywords + "\n");
+    const HeadTags tags = ReadHeadTags(path.string());
+    using Kind = HeadTag::Kind;
+    const std::vector<std::tuple<Kind, std::string, int>> expected = {
+        {Kind::Title, "A", 1}, {Kind::Description, description, 4}, {Kind::Keywords, keywords, 5}};
+    ASSERT_EQ(tags.entries.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(std::tie(tags.entries[i].kind, tags.entries[i].text, tags.entries[i].line),
+                  expected[i]);
+    }
+    EXPECT_FALSE(tags.failed);
+    EXPECT_EQ(tags.First(Kind::Keywords), &tags.entries[2]);
+    EXPECT_EQ(tags.First(Kind::Zpma), nullptr);
+}
+
+TEST(ShowExistingHeadTagsTest, TrimsTheInputRefusesMissingFilesOrReadsTheHead) {
+    const TemporaryFolder folder;
+    folder.WriteFile("page.htm", "<title>T</title>\r\n");
+    const Rows rows = Cases("show");
+    ASSERT_EQ(rows.size(), 4u);
+    for (const auto& row : rows) {
+        const std::string typed = ReplaceAll(row.at(1), "{folder}", folder.Path().string());
+        SCOPED_TRACE(typed);
+        std::string input = typed;
+        FakeMessageBoxes messages;
+        const std::optional<HeadTags> tags = ShowExistingHeadTags(input, messages);
+        EXPECT_EQ(input, std::string(TrimSpaces(typed)));
+        const std::string prompt = ReplaceAll(row.at(3), "{folder}", folder.Path().string());
+        EXPECT_EQ(Boxes(messages),
+                  row.at(2).empty() ? "" : "exclamation | " + row.at(2) + " | " + prompt + "\n");
+        ASSERT_EQ(tags.has_value(), row.at(2).empty());
+        if (tags) {
+            ASSERT_EQ(tags->entries.size(), 1u);
+            EXPECT_EQ(tags->entries[0].text, "T");
+        }
+    }
 }
 
 // A document beside an older backup in a fresh folder, and what one insertion into it needs.
