@@ -144,30 +144,14 @@ TEST(EditorPiecesTest, LocateTheTagNameTheBackupAndDetectTheFormat) {
     }
 }
 
-TEST(HeadReportTest, EntriesKnowTheirKindAndLine) {
+// The box naming a document: its head is read, each entry knowing its kind and line; a keywords
+// tag after </head> is not read.
+TEST(ShowExistingHeadTagsTest, TrimsTheInputRefusesMissingFilesOrReadsTheHead) {
     const std::string keywords = "<meta name=\"keywords\" content=\"a, b\">";
     const std::string description = "<meta name=\"description\" content=\"x\">";
     const TemporaryFolder folder;
-    const auto path =
-        folder.WriteFile("page.html", "<title>A</title>\n<!-- c\n-->\n" + description + "\n" +
-                                          keywords + "\n</head>\n" + keywords + "\n");
-    const HeadTags tags = ReadHeadTags(path.string());
-    using Kind = HeadTag::Kind;
-    const std::vector<std::tuple<Kind, std::string, int>> expected = {
-        {Kind::Title, "A", 1}, {Kind::Description, description, 4}, {Kind::Keywords, keywords, 5}};
-    ASSERT_EQ(tags.entries.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(std::tie(tags.entries[i].kind, tags.entries[i].text, tags.entries[i].line),
-                  expected[i]);
-    }
-    EXPECT_FALSE(tags.failed);
-    EXPECT_EQ(tags.First(Kind::Keywords), &tags.entries[2]);
-    EXPECT_EQ(tags.First(Kind::Zpma), nullptr);
-}
-
-TEST(ShowExistingHeadTagsTest, TrimsTheInputRefusesMissingFilesOrReadsTheHead) {
-    const TemporaryFolder folder;
-    folder.WriteFile("page.htm", "<title>T</title>\r\n");
+    folder.WriteFile("page.htm", "<title>A</title>\r\n<!-- c\r\n-->\r\n" + description + "\r\n" +
+                                     keywords + "\r\n</head>\r\n" + keywords + "\r\n");
     const Rows rows = Cases("show");
     ASSERT_EQ(rows.size(), 4u);
     for (const auto& row : rows) {
@@ -181,10 +165,20 @@ TEST(ShowExistingHeadTagsTest, TrimsTheInputRefusesMissingFilesOrReadsTheHead) {
         EXPECT_EQ(Boxes(messages),
                   row.at(2).empty() ? "" : "exclamation | " + row.at(2) + " | " + prompt + "\n");
         ASSERT_EQ(tags.has_value(), row.at(2).empty());
-        if (tags) {
-            ASSERT_EQ(tags->entries.size(), 1u);
-            EXPECT_EQ(tags->entries[0].text, "T");
+        if (!tags) continue;
+        using Kind = HeadTag::Kind;
+        const std::vector<std::tuple<Kind, std::string, int>> expected = {
+            {Kind::Title, "A", 1},
+            {Kind::Description, description, 4},
+            {Kind::Keywords, keywords, 5}};
+        ASSERT_EQ(tags->entries.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(std::tie(tags->entries[i].kind, tags->entries[i].text, tags->entries[i].line),
+                      expected[i]);
         }
+        EXPECT_FALSE(tags->failed);
+        EXPECT_EQ(tags->First(Kind::Keywords), &tags->entries[2]);
+        EXPECT_EQ(tags->First(Kind::Zpma), nullptr);
     }
 }
 

@@ -1,8 +1,11 @@
 // The engine: the filters a word passes before it is counted (length, common words, words to
-// ignore, vowels); the keywords tag composed from the table; the word table's rules one row each,
-// then the indexed WordTable against the straightforward ReferenceWordTable: the same long random
-// sequences of occurrences and post-processing steps go into both, and every row must agree after
-// every step, bit for bit, ties and exemptions included.
+// ignore, vowels); the keywords tag composed from the table; the word table's rules one row each.
+// Then the engine's structures against plain models: the indexed WordTable against the
+// straightforward ReferenceWordTable (the same long random sequences of occurrences and
+// post-processing steps go into both, and every row must agree after every step, bit for bit,
+// ties and exemptions included); the flat hash table of the common words against a map, through
+// long runs of insertions and look-ups (growth moves every entry); the index of the growing tag
+// text against a search of the whole text.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,9 +19,12 @@
 
 #include "core/engine/AcceptWord.h"
 #include "core/engine/AddWordOccurrence.h"
+#include "core/engine/FlatStringTable.h"
 #include "core/engine/LimitText.h"
 #include "core/engine/MetaTagComposer.h"
 #include "core/engine/OccurrenceWeight.h"
+#include "core/engine/StringHash.h"
+#include "core/engine/SubstringIndex.h"
 #include "core/engine/TableBuilder.h"
 #include "core/engine/TableComparison.h"
 #include "fakes/CaseTable.h"
@@ -379,6 +385,94 @@ TEST(WordTableDifferentialTest, LargeTablesWithManyCaseVariantsMergeAsTheReferen
         }
         ASSERT_GT(model.WordCount(), 1000);
         ASSERT_NO_FATAL_FAILURE(PostProcessBoth(table, model, static_cast<std::int32_t>(seed)));
+    }
+}
+
+TEST(FlatStringTableTest, BehavesAsAMapThroughInsertionsAndLookUps) {
+    std::mt19937 random(23);
+    FlatStringTable<int> table;
+    std::map<std::string, int> model;
+    // Few distinct keys (2047), so that the same keys come again and probe runs overlap.
+    const auto key = [&random] {
+        std::string word;
+        const int length = std::uniform_int_distribution<int>(0, 10)(random);
+        for (int k = 0; k < length; ++k) word.push_back("ab"[random() % 2]);
+        return word;
+    };
+    for (int step = 0; step < 200000; ++step) {
+        const std::string word = key();
+        if (std::uniform_int_distribution<int>(0, 1)(random) == 0) {
+            table.Insert(word) = step;
+            model[word] = step;
+        } else {
+            const int* found = table.Find(word);
+            const auto expected = model.find(word);
+            ASSERT_EQ(found != nullptr, expected != model.end()) << word;
+            if (found != nullptr) {
+                ASSERT_EQ(*found, expected->second) << word;
+            }
+        }
+        ASSERT_EQ(table.Size(), model.size());
+    }
+    for (const auto& [word, value] : model) {
+        SCOPED_TRACE(word);
+        const int* found = table.Find(word);
+        ASSERT_NE(found, nullptr) << word;
+        EXPECT_EQ(*found, value);
+    }
+}
+
+// The hash reads the last bytes of a word with loads that may reach before them; it must still
+// see only the word's own bytes, whatever stands around the word and whatever its length.
+TEST(StringHashTest, AWordHashesAloneWhateverStandsAroundIt) {
+    const std::string word = "abcdefghijklmnopqrstuvwxyz";
+    for (std::size_t length = 0; length <= word.size(); ++length) {
+        const std::string alone = word.substr(0, length);
+        std::string inside = "XYZ1234567" + alone + "9876543210";
+        SCOPED_TRACE(length);
+        EXPECT_EQ(HashText(std::string_view(inside).substr(10, length)), HashText(alone));
+        inside[9] = '!';
+        inside[10 + length] = '?';
+        EXPECT_EQ(HashText(std::string_view(inside).substr(10, length)), HashText(alone));
+        if (length > 0) {
+            // The last byte takes part.
+            std::string changed = alone;
+            changed.back() = '#';
+            EXPECT_NE(HashText(changed), HashText(alone));
+        }
+    }
+}
+
+std::u32string RandomText(std::mt19937& random, int longest) {
+    // A small alphabet, so that repeats and near-repeats abound; one character above U+FFFF.
+    static constexpr char32_t kAlphabet[] = {U'a', U'b',      U'c',         U',',
+                                             U' ', U'\u00E9', U'\U0001F600'};
+    std::u32string text;
+    const int length = std::uniform_int_distribution<int>(0, longest)(random);
+    for (int k = 0; k < length; ++k) {
+        text.push_back(kAlphabet[std::uniform_int_distribution<int>(0, 6)(random)]);
+    }
+    return text;
+}
+
+TEST(SubstringIndexTest, AnswersAsASearchOfTheWholeText) {
+    std::mt19937 random(17);
+    for (int round = 0; round < 300; ++round) {
+        SubstringIndex index;
+        std::u32string text;
+        for (int append = 0; append < 20; ++append) {
+            const std::u32string part = RandomText(random, 12);
+            index.Append(part);
+            text += part;
+            for (int query = 0; query < 40; ++query) {
+                const std::u32string sought = RandomText(random, 6);
+                ASSERT_EQ(index.Contains(sought), text.find(sought) != std::u32string::npos)
+                    << "round " << round << ", append " << append;
+            }
+            // Every piece of the text is found, the text itself included.
+            const auto from = std::uniform_int_distribution<std::size_t>(0, text.size())(random);
+            ASSERT_TRUE(index.Contains(std::u32string_view(text).substr(from)));
+        }
     }
 }
 
