@@ -1,6 +1,6 @@
 #pragma once
 
-#include <ostream>
+#include <charconv>
 #include <string>
 #include <vector>
 
@@ -22,23 +22,18 @@ inline WordTable MakeTable(const std::vector<Occurrence>& occurrences) {
     return table;
 }
 
-struct Row {
-    std::string word;
-    std::int32_t frequency = 0;
-    float value = 0.0f;
-    bool operator==(const Row&) const = default;
-    friend void PrintTo(const Row& row, std::ostream* out) {
-        *out << "{" << row.word << ", " << row.frequency << ", " << row.value << "}";
-    }
-};
-
-inline std::vector<Row> Rows(const WordTable& table) {
-    std::vector<Row> rows;
+// The rows in rank order as "word:frequency:value", blank-separated; the value in its shortest
+// exact form.
+inline std::string RowsText(const WordTable& table) {
+    std::string text;
     for (std::int32_t i = 1; i <= table.WordCount(); ++i) {
         const WordEntry entry = table.Entry(i);
-        rows.push_back({std::string(entry.Word), entry.Frequency, entry.KeyValue});
+        char value[32];
+        const char* const end = std::to_chars(value, value + sizeof value, entry.KeyValue).ptr;
+        text += (i > 1 ? " " : "") + std::string(entry.Word) + ":" +
+                std::to_string(entry.Frequency) + ":" + std::string(value, end - value);
     }
-    return rows;
+    return text;
 }
 
 }  // namespace tagsmith::test
