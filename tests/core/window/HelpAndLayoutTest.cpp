@@ -4,7 +4,6 @@
 
 #include "core/window/HelpWindowLayout.h"
 #include "core/window/MainWindowLayout.h"
-#include "core/window/WebLinks.h"
 
 namespace tagsmith {
 namespace {
@@ -31,13 +30,6 @@ TEST(MainWindowLayoutTest, EveryControlHasOnePlaceInsideItsParent) {
         EXPECT_TRUE(seen.contains(static_cast<Control>(i))) << ControlName(static_cast<Control>(i));
     }
     EXPECT_EQ(ControlByName("nothing"), Control::None);
-}
-
-TEST(WebLinksTest, AddressesAreShortenedForTheWindowAndFilePathsEncoded) {
-    EXPECT_EQ(FileAddress("/opt/My Tools/manual.html"), "file:///opt/My%20Tools/manual.html");
-    EXPECT_EQ(FileAddress("/a/caf\xC3\xA9#1"), "file:///a/caf%C3%A9%231");
-    EXPECT_EQ(ShortAddress("https://tagsmith.example.org/"), "tagsmith.example.org");
-    EXPECT_EQ(ShortAddress("example.org"), "example.org");
 }
 
 }  // namespace
