@@ -99,27 +99,23 @@ TEST(StateFileSafetyTest, AFailedSaveLeavesThePreviousFileWholeAndNoTemporaryFil
     struct Case {
         int CountingFileSystemCalls::*fault;
         int error;
-        const char* message;
+        const char* reason;
     };
     const Case cases[] = {
-        {&CountingFileSystemCalls::failCreate, EACCES,
-         "Error when attempting to save the state: Permission denied"},
-        {&CountingFileSystemCalls::failWrite, ENOSPC,
-         "Error when attempting to save the state: No space left on device"},
-        {&CountingFileSystemCalls::failSync, EIO,
-         "Error when attempting to save the state: Input/output error"},
-        {&CountingFileSystemCalls::failRename, EXDEV,
-         "Error when attempting to save the state: Invalid cross-device link"},
-    };
+        {&CountingFileSystemCalls::failCreate, EACCES, "Permission denied"},
+        {&CountingFileSystemCalls::failWrite, ENOSPC, "No space left on device"},
+        {&CountingFileSystemCalls::failSync, EIO, "Input/output error"},
+        {&CountingFileSystemCalls::failRename, EXDEV, "Invalid cross-device link"}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
+        SCOPED_TRACE(c.reason);
         const TemporaryFolder folder;
         const fs::path path = folder.WriteFile("tagsmith.usr", previous);
         StateFile state;
         state.SetPath(path.string());
         CountingFileSystemCalls files;
         files.*c.fault = c.error;
-        EXPECT_EQ(state.Save(Changed(), files), c.message);
+        EXPECT_EQ(state.Save(Changed(), files),
+                  std::string("Error when attempting to save the state: ") + c.reason);
         EXPECT_EQ(ReadFileBytes(path), previous);
         EXPECT_EQ(FolderNames(folder.Path()), Names{"tagsmith.usr"});
     }
