@@ -1,35 +1,26 @@
 // Runs each script under tests/core/window/scripts and each table under tables/ row by row: the
 // window logic on a fake view, with the built program data and a state file in a private folder,
-// and the texts the window derives. A new case is a row or a file. In every field $DIR stands for
-// the private folder, $BIN for the build's program folder and $CWD for the folder the test began
-// in; a field @NAME stands for the bytes of file NAME beside this one. A row either does something:
-//   document | NAME | BYTES     writes a document in $DIR       folder | NAME   makes a folder
-//   there state | BYTES               writes the state file           state is a folder   (no save
-//   works) state line | N | TEXT       replaces line N of the state file     include | NAME   (its
-//   rows) answer | Yes, No or Cancel  the answer of the next question   shell fails   (opening
-//   addresses) start [| DOCUMENT]          a new run on the state file (with DOCUMENT), which must
-//   start start without data          a run whose data folder "$DIR/empty" is empty, which must not
-//   finished scan               start, choose a new document and generate its tag
-//   choose | PATH               the file dialog gives PATH for Input file
-//   CONTROL [| VALUE]           the user picks item VALUE, sets VALUE 1 or 0, types VALUE into a
-//                               box (if given) and leaves it, or clicks
-//   f1 | CONTROL                F1 with the focus on CONTROL        signal   (the end by a signal)
-//   set text | CONTROL | TEXT   shows TEXT as an earlier command would (set caption likewise)
-//   at call | N | ROW...        does or checks ROW at the scan's Nth call for pending events
-// or checks what its last fields say (1 or 0 for yes or no). Of the window:
-//   text, caption, checked, enabled, visible, caret at end, rect (L T W H) | CONTROL | WHAT
-//   (checked: the setting too)   focus | CONTROL     shows item | LIST | ITEM    window | L T W H
-//   output was | TEXT   one of the texts of the output box     window shown | 1 or 0
-//   boxes | N (message boxes so far)   box | N | ICON | BUTTONS | TITLE | PROMPT (the Nth one)
-//   settings | STATE    the settings held and shown, as the state file would have them
-//   setting | N | LINE  line N of that         saved | BYTES, (none) or (an empty folder)
-//   stderr | TEXT   what signals wrote         ended | N (end calls)       ignored | TEXT
-//   scan current | 1 or 0     events | N (calls for pending events since the last such row)
-//   helps | N (help windows opened)   help | TEXT (the last one)   opened | ADDRESS ADDRESS...
-//   dialog | FILTER | FOLDER  what the file dialog was last asked with
-// Of a text, for the given first fields (each table says what they are):
-//   keywords box, bytes box, head, no document, encode, roundtrip, decode text, decode number,
-//   lines, defaults, no words, list words, file address, short address
+// and the texts the window derives. A new case is a row or a file. In a field, $DIR stands for the
+// private folder, $BIN for the build's program folder, $CWD for the test's first working folder,
+// and @NAME for the bytes of file NAME beside this one. A row does something:
+//   document | NAME | BYTES, folder | NAME (in $DIR)    state | BYTES    state line | N | LINE
+//   state is a folder (no save works)    include | NAME (its rows)    shell fails (to open pages)
+//   answer | Yes, No or Cancel (to the next question)    choose | PATH (in the file dialog)
+//   start [| DOCUMENT] (a new run, which must start)    start without data (in "$DIR/empty")
+//   finished scan (start, choose a new document, generate its tag)    signal (the end by one)
+//   CONTROL [| VALUE] (picks item VALUE, sets VALUE 1 or 0, types VALUE and leaves, or clicks)
+//   f1 | CONTROL    set text, set caption | CONTROL | TEXT (as an earlier command would)
+//   at call | N | ROW... (does or checks ROW at the scan's Nth call for pending events)
+// or compares what it observes with its last fields (1 or 0 for yes or no):
+//   text, caption, checked (the setting too), enabled, visible, caret at end, rect | CONTROL | ...
+//   focus | CONTROL    shows item | LIST | ITEM    window | L T W H    window shown | 1 or 0
+//   output was | TEXT (once)    boxes | N    box | N | ICON | BUTTONS | TITLE | PROMPT (the Nth)
+//   settings | STATE (held and shown)    setting | N | LINE    saved | BYTES, (none) or (a folder)
+//   stderr | TEXT    ended | N    ignored | TEXT    scan current | 1 or 0    events | N (calls
+//   since the last such row)    helps | N    help | TEXT    opened | ADDRESS...    dialog | FILTER
+//   | FOLDER; and, of a text as each table says: keywords box, bytes box, head, no document,
+//   encode, roundtrip, decode text, decode number, lines, defaults, no words, list words, compose,
+//   composed tag, file address, short address, help placement, help guide box, help close button
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -39,7 +30,9 @@
 #include <sstream>
 #include <utility>
 
+#include "core/window/ComposedTagText.h"
 #include "core/window/HeadTagsText.h"
+#include "core/window/HelpWindowLayout.h"
 #include "core/window/LimitBoxes.h"
 #include "core/window/MainWindowLogic.h"
 #include "core/window/NoWordsReport.h"
@@ -82,6 +75,26 @@ std::string Ended(const Row& lines) {
 std::string RectText(const TwipRect& rect) {
     return Joined({std::to_string(rect.left), std::to_string(rect.top), std::to_string(rect.width),
                    std::to_string(rect.height)});
+}
+
+TwipRect RectOf(const std::string& text) {
+    TwipRect rect;
+    std::istringstream(text) >> rect.left >> rect.top >> rect.width >> rect.height;
+    return rect;
+}
+
+// A table of the occurrences "WORD:WEIGHT WORD:WEIGHT ...", counted in order, its values
+// normalised.
+WordTable TableOf(const std::string& occurrences) {
+    WordTable table;
+    std::istringstream words(occurrences);
+    for (std::string word; words >> word;) {
+        const float weight = std::stof(word.substr(word.rfind(':') + 1));
+        word.resize(word.rfind(':'));
+        table.AddOccurrence(word, weight, false);
+    }
+    table.NormaliseValues();
+    return table;
 }
 
 std::string Flag(bool on) {
@@ -335,15 +348,22 @@ Row WindowScriptTest::ObservedText(const Row& row) {
         return {ReportNoWords(settings)};
     }
     if (what == "list words") {
-        WordTable table;
-        std::istringstream occurrences(given);
-        for (std::string word; occurrences >> word;) {
-            const float weight = std::stof(word.substr(word.rfind(':') + 1));
-            word.resize(word.rfind(':'));
-            table.AddOccurrence(word, weight, false);
-        }
-        table.NormaliseValues();
-        return {ListWords(table, std::stoi(row.at(2)), GeneratorSettings{})};
+        return {ListWords(TableOf(given), std::stoi(row.at(2)), GeneratorSettings{})};
+    }
+    if (what == "compose") {
+        GeneratorSettings settings;
+        settings.txbBeginMetaTagWith = row.at(2);
+        return {ComposeKeywordsMetaTag(TableOf(given), settings, TextEncoding::Utf8)};
+    }
+    if (what == "composed tag") {
+        const ComposedMetaTag tag{given, std::stoll(row.at(2)), std::stoll(row.at(3))};
+        return {FormatComposedMetaTag(tag, GeneratorSettings{})};
+    }
+    if (what == "help placement") return {RectText(HelpWindowPlacement(RectOf(given)))};
+    if (what == "help guide box" || what == "help close button") {
+        const HelpControlsLayout layout =
+            LayOutHelpControls(std::stoi(given), std::stoi(row.at(2)));
+        return {RectText(what == "help guide box" ? layout.guideBox : layout.closeButton)};
     }
     if (what == "file address") return {FileAddress(given)};
     if (what == "short address") return {ShortAddress(given)};

@@ -2,15 +2,10 @@
 
 #include <set>
 
-#include "core/window/HelpWindowLayout.h"
 #include "core/window/MainWindowLayout.h"
 
 namespace tagsmith {
 namespace {
-
-TEST(HelpWindowLayoutTest, ASmallHelpWindowGetsAnEmptyGuideBoxNotANegativeOne) {
-    EXPECT_EQ(LayOutHelpControls(100, 100).guideBox.height, 0);
-}
 
 TEST(MainWindowLayoutTest, EveryControlHasOnePlaceInsideItsParent) {
     std::set<Control> seen;
