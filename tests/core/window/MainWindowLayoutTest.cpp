@@ -11,15 +11,14 @@ TEST(MainWindowLayoutTest, EveryControlHasOnePlaceInsideItsParent) {
     std::set<Control> seen;
     const TwipRect frame = LayoutOf(Control::Frame1).rect;
     for (const ControlLayout& entry : MainWindowLayout()) {
-        const std::string_view name = ControlName(entry.control);
-        EXPECT_TRUE(seen.insert(entry.control).second) << name;
-        EXPECT_EQ(ControlByName(name), entry.control) << name;
+        SCOPED_TRACE(ControlName(entry.control));
+        EXPECT_TRUE(seen.insert(entry.control).second);
+        EXPECT_EQ(ControlByName(ControlName(entry.control)), entry.control);
         const bool inFrame = IsInFrame(entry.control);
-        EXPECT_GE(entry.rect.left, 0) << name;
+        EXPECT_GE(entry.rect.left, 0);
         EXPECT_LE(entry.rect.left + entry.rect.width,
-                  inFrame ? frame.width : kMainWindowClientWidth)
-            << name;
-        EXPECT_LE(entry.rect.Bottom(), inFrame ? frame.height : kMainWindowClientHeight) << name;
+                  inFrame ? frame.width : kMainWindowClientWidth);
+        EXPECT_LE(entry.rect.Bottom(), inFrame ? frame.height : kMainWindowClientHeight);
     }
     for (int i = 1; ControlName(static_cast<Control>(i)) != ""; ++i) {
         EXPECT_TRUE(seen.contains(static_cast<Control>(i))) << ControlName(static_cast<Control>(i));

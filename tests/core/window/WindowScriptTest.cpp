@@ -4,10 +4,9 @@
 // private folder, $BIN for the build's program folder, $CWD for the test's first working folder,
 // and @NAME for the bytes of file NAME beside this one. A row does something:
 //   document | NAME | BYTES, folder | NAME (in $DIR)    state | BYTES    state line | N | LINE
-//   state is a folder (no save works)    include | NAME (its rows)    shell fails (to open pages)
+//   include | NAME (its rows)    shell fails (to open pages)    signal (the end by one)
 //   answer | Yes, No or Cancel (to the next question)    choose | PATH (in the file dialog)
 //   start [| DOCUMENT] (a new run, which must start)    start without data (in "$DIR/empty")
-//   finished scan (start, choose a new document, generate its tag)    signal (the end by one)
 //   CONTROL [| VALUE] (picks item VALUE, sets VALUE 1 or 0, types VALUE and leaves, or clicks)
 //   f1 | CONTROL    set text, set caption | CONTROL | TEXT (as an earlier command would)
 //   at call | N | ROW... (does or checks ROW at the scan's Nth call for pending events)
@@ -15,12 +14,13 @@
 //   text, caption, checked (the setting too), enabled, visible, caret at end, rect | CONTROL | ...
 //   focus | CONTROL    shows item | LIST | ITEM    window | L T W H    window shown | 1 or 0
 //   output was | TEXT (once)    boxes | N    box | N | ICON | BUTTONS | TITLE | PROMPT (the Nth)
-//   settings | STATE (held and shown)    setting | N | LINE    saved | BYTES, (none) or (a folder)
+//   settings | STATE (held and shown)    saved | BYTES, (none) or (an empty folder)
 //   stderr | TEXT    ended | N    ignored | TEXT    scan current | 1 or 0    events | N (calls
 //   since the last such row)    helps | N    help | TEXT    opened | ADDRESS...    dialog | FILTER
 //   | FOLDER; and, of a text as each table says: keywords box, bytes box, head, no document,
-//   encode, roundtrip, decode text, decode number, lines, defaults, no words, list words, compose,
-//   composed tag, file address, short address, help placement, help guide box, help close button
+//   encode, roundtrip, decode text, decode number, lines, defaults, no words, list words, list
+//   ranked words, compose, composed tag, file address, short address, help placement, help guide
+//   box, help close button
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -214,9 +214,6 @@ bool WindowScriptTest::Do(const Row& row) {
         Row lines = SplitStateFileLines(ReadFileBytes(StatePath()));
         lines.at(std::stoul(at(1)) - 1) = at(2);
         m_folder.WriteFile("tagsmith.usr", Ended(lines));
-    } else if (step == "state is a folder") {
-        fs::remove_all(StatePath());
-        fs::create_directory(StatePath());
     } else if (step == "include") {
         for (const Row& included : ReadCaseTable("core/window/" + at(1))) {
             Run(Substituted(included));
@@ -231,13 +228,6 @@ bool WindowScriptTest::Do(const Row& row) {
     } else if (step == "start without data") {
         fs::create_directory(m_folder.Path() / "empty");
         EXPECT_FALSE(Start(m_folder.Path() / "empty", ""));
-    } else if (step == "finished scan") {
-        const std::string page = "<title>Apples and pears</title><p>Apples <b>grow</b>.</p>";
-        for (const Row& part :
-             {Row{"start"}, Row{"document", "fruit.htm", page}, Row{"choose", "$DIR/fruit.htm"},
-              Row{"cmdGenerateKeywordMetaTag"}, Row{"scan current", "1"}}) {
-            Run(Substituted(part));
-        }
     } else if (step == "choose") {
         m_dialog.nextNames.push_back(at(1));
         m_logic->OnClick(Control::cmdInputFile);
@@ -295,8 +285,6 @@ Row WindowScriptTest::Observed(const Row& row) {
                 box.title, box.prompt};
     }
     if (what == "settings") return {Agreed(FormatStateFile(Shown()), FormatStateFile(held))};
-    if (what == "setting")
-        return {SplitStateFileLines(FormatStateFile(held)).at(std::stoul(row[1]) - 1)};
     if (what == "saved") {
         if (!fs::exists(StatePath())) return {"(none)"};
         if (fs::is_directory(StatePath()))
@@ -349,6 +337,18 @@ Row WindowScriptTest::ObservedText(const Row& row) {
     }
     if (what == "list words") {
         return {ListWords(TableOf(given), std::stoi(row.at(2)), GeneratorSettings{})};
+    }
+    if (what == "list ranked words") {  // "w" and k in three letters, weighing 20000 - k
+        WordTable table;
+        for (int k = 0; k < std::stoi(given); ++k) {
+            std::string word = "w";
+            for (int n = k, digit = 0; digit < 3; ++digit, n /= 26) word += char('a' + n % 26);
+            table.AddOccurrence(word, 20000.0f - static_cast<float>(k), false);
+        }
+        table.NormaliseValues();
+        // The report is ASCII with CR LF line ends.
+        const Row lines = SplitStateFileLines(ListWords(table, std::stoi(given), {}));
+        return {lines.at(1), lines.back()};
     }
     if (what == "compose") {
         GeneratorSettings settings;
