@@ -144,17 +144,6 @@ protected:
 
 private:
     std::string StatePath() const { return (m_folder.Path() / "tagsmith.usr").string(); }
-    // A new run of the program on the same state file.
-    bool Start(const fs::path& dataFolder, const std::string& document) {
-        m_logic.reset();
-        m_view = FakeMainWindowView{};
-        m_logic = std::make_unique<MainWindowLogic>(
-            m_view, MainWindowServices{m_messages, m_dialog, m_clipboard, m_shell, m_events},
-            dataFolder);
-        m_logic->SetStatePath(StatePath());
-        if (!document.empty()) m_logic->SetStartFile(document);
-        return m_logic->Start();
-    }
     void Act(Control control, const std::string* value) {
         const std::string_view name = ControlName(control);
         if (name.starts_with("cbo")) {
@@ -223,11 +212,18 @@ bool WindowScriptTest::Do(const Row& row) {
             std::find(std::begin(kAnswers), std::end(kAnswers), at(1)) - std::begin(kAnswers)));
     } else if (step == "shell fails") {
         m_shell.succeed = false;
-    } else if (step == "start") {
-        EXPECT_TRUE(Start(BinaryFolder(), row.size() > 1 ? at(1) : ""));
-    } else if (step == "start without data") {
-        fs::create_directory(m_folder.Path() / "empty");
-        EXPECT_FALSE(Start(m_folder.Path() / "empty", ""));
+    } else if (step == "start" || step == "start without data") {  // on the same state file
+        const bool withData = step == "start";
+        const fs::path dataFolder = withData ? BinaryFolder() : m_folder.Path() / "empty";
+        fs::create_directories(dataFolder);
+        m_logic.reset();
+        m_view = FakeMainWindowView{};
+        m_logic = std::make_unique<MainWindowLogic>(
+            m_view, MainWindowServices{m_messages, m_dialog, m_clipboard, m_shell, m_events},
+            dataFolder);
+        m_logic->SetStatePath(StatePath());
+        if (row.size() > 1) m_logic->SetStartFile(at(1));
+        EXPECT_EQ(m_logic->Start(), withData);
     } else if (step == "choose") {
         m_dialog.nextNames.push_back(at(1));
         m_logic->OnClick(Control::cmdInputFile);
