@@ -10,6 +10,9 @@ namespace tagsmith::test {
 // at every call, for tests that change a setting in the middle of a scan.
 class FakePendingEvents : public PendingEvents {
 public:
+    FakePendingEvents() = default;
+    explicit FakePendingEvents(int stopAfterCalls) : stopAfter(stopAfterCalls) {}
+
     bool RunPendingEvents() override {
         ++calls;
         if (onCall) onCall(calls);

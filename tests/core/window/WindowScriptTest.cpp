@@ -97,15 +97,12 @@ WordTable TableOf(const std::string& occurrences) {
     return table;
 }
 
-std::string Flag(bool on) {
-    return on ? "1" : "0";
-}
-
 // What the view shows, or both values when the logic holds another one.
 std::string Agreed(const std::string& shown, const std::string& held) {
     return shown == held ? shown : "shown " + shown + " but held " + held;
 }
 
+constexpr const char* kFlags[] = {"0", "1"};  // no, yes
 constexpr const char* kIcons[] = {"None", "Information", "Exclamation", "Critical"};
 constexpr const char* kButtons[] = {"Ok", "YesNo", "YesNoCancel"};
 constexpr const char* kAnswers[] = {"Ok", "Yes", "No", "Cancel"};
@@ -252,21 +249,21 @@ Row WindowScriptTest::Observed(const Row& row) {
     const GeneratorSettings& held = m_logic->Settings();
     if (what == "text") return {m_view.Text(control)};
     if (what == "caption") return {m_view.Caption(control)};
-    if (what == "enabled") return {Flag(m_view.IsEnabled(control))};
-    if (what == "visible") return {Flag(m_view.IsVisible(control))};
-    if (what == "caret at end") return {Flag(m_view.caretAtEnd[control])};
+    if (what == "enabled") return {kFlags[m_view.IsEnabled(control)]};
+    if (what == "visible") return {kFlags[m_view.IsVisible(control)]};
+    if (what == "caret at end") return {kFlags[m_view.caretAtEnd[control]]};
     if (what == "rect") return {RectText(m_view.rects[control])};
     if (what == "checked") {
         const bool* field = CheckField(held, control);
         const bool shown = m_view.IsChecked(control);
-        return {Agreed(Flag(shown), Flag(field == nullptr ? shown : *field))};
+        return {Agreed(kFlags[shown], kFlags[field == nullptr ? shown : *field])};
     }
     if (what == "focus") return {std::string(ControlName(m_view.focus))};
     if (what == "shows item") {
         return {m_view.listItems[control].at(static_cast<std::size_t>(m_view.ListIndex(control)))};
     }
     if (what == "window") return {RectText(m_view.window)};
-    if (what == "window shown") return {Flag(m_view.windowVisible)};
+    if (what == "window shown") return {kFlags[m_view.windowVisible]};
     if (what == "output was") {
         const bool was =
             std::ranges::find(m_view.outputHistory, row[1]) != m_view.outputHistory.end();
@@ -282,15 +279,15 @@ Row WindowScriptTest::Observed(const Row& row) {
     }
     if (what == "settings") return {Agreed(FormatStateFile(Shown()), FormatStateFile(held))};
     if (what == "saved") {
-        if (!fs::exists(StatePath())) return {"(none)"};
-        if (fs::is_directory(StatePath()))
-            return {fs::is_empty(StatePath()) ? "(an empty folder)" : "(a folder)"};
-        return {ReadFileBytes(StatePath())};
+        const std::string path = StatePath();
+        if (fs::is_directory(path))
+            return {fs::is_empty(path) ? "(an empty folder)" : "(a folder)"};
+        return {fs::exists(path) ? ReadFileBytes(path) : "(none)"};
     }
     if (what == "stderr") return {m_err.str()};
     if (what == "ended") return {std::to_string(m_view.endCalls)};
     if (what == "ignored") return {m_logic->Ignored().Text()};
-    if (what == "scan current") return {Flag(m_logic->Session().ScanIsCurrent)};
+    if (what == "scan current") return {kFlags[m_logic->Session().ScanIsCurrent]};
     if (what == "events") return {std::to_string(std::exchange(m_events.calls, 0))};
     if (what == "helps") return {std::to_string(m_view.helpTexts.size())};
     if (what == "help") return {m_view.helpTexts.empty() ? "none" : m_view.helpTexts.back()};
