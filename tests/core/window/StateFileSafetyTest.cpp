@@ -1,6 +1,5 @@
 // The state file written through the safe writer: its mode, its link and its previous content.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <set>
@@ -14,12 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Names = std::set<std::string>;
-
-mode_t ModeOf(const fs::path& path) {
-    struct stat status {};
-    EXPECT_EQ(::stat(path.c_str(), &status), 0);
-    return status.st_mode & 07777;
-}
 
 // The real calls; counts the syncs and makes the named call fail with its errno.
 class CountingFileSystemCalls : public FileSystemCalls {
@@ -65,7 +58,7 @@ TEST(StateFileSafetyTest, ANewFileIsTheOwnersAloneAnOldOneKeepsItsModeAndItsLink
     ASSERT_NE(saved.find("\"say \"\"cheese\"\"\""), std::string::npos);
     // What stands at the state file's name before: no file, a file of its own mode, or a link
     // to a file of its own mode or to nothing (mode 0: no file).
-    const std::pair<bool, mode_t> befores[] = {
+    const std::pair<bool, int> befores[] = {
         {false, 0}, {false, 0644}, {false, 0640}, {true, 0604}, {true, 0}};
     for (const auto& [linked, before] : befores) {
         SCOPED_TRACE(testing::Message() << "link " << linked << ", mode " << before);
@@ -76,7 +69,7 @@ TEST(StateFileSafetyTest, ANewFileIsTheOwnersAloneAnOldOneKeepsItsModeAndItsLink
         const fs::path target = linked ? folder.Path() / "dotfiles" / "tagsmith.usr" : path;
         if (before != 0) {
             folder.WriteFile(fs::relative(target, folder.Path()).string(), previous);
-            ::chmod(target.c_str(), before);
+            fs::permissions(target, static_cast<fs::perms>(before));
         }
         if (linked) fs::create_symlink("../dotfiles/tagsmith.usr", path);
         StateFile state;
@@ -87,7 +80,7 @@ TEST(StateFileSafetyTest, ANewFileIsTheOwnersAloneAnOldOneKeepsItsModeAndItsLink
         EXPECT_EQ(files.folderSyncs, 1);
         EXPECT_EQ(fs::is_symlink(path), linked);
         EXPECT_EQ(ReadFileBytes(target), saved);
-        EXPECT_EQ(ModeOf(target), before == 0 ? 0600 : before);
+        EXPECT_EQ(fs::status(target).permissions(), static_cast<fs::perms>(before ? before : 0600));
         EXPECT_EQ(FolderNames(folder.Path() / "config"), Names{"tagsmith.usr"});
         EXPECT_EQ(FolderNames(folder.Path() / "dotfiles"),
                   linked ? Names{"tagsmith.usr"} : Names{});
@@ -99,27 +92,23 @@ TEST(StateFileSafetyTest, AFailedSaveLeavesThePreviousFileWholeAndNoTemporaryFil
     struct Case {
         int CountingFileSystemCalls::*fault;
         int error;
-        const char* message;
+        const char* reason;
     };
     const Case cases[] = {
-        {&CountingFileSystemCalls::failCreate, EACCES,
-         "Error when attempting to save the state: Permission denied"},
-        {&CountingFileSystemCalls::failWrite, ENOSPC,
-         "Error when attempting to save the state: No space left on device"},
-        {&CountingFileSystemCalls::failSync, EIO,
-         "Error when attempting to save the state: Input/output error"},
-        {&CountingFileSystemCalls::failRename, EXDEV,
-         "Error when attempting to save the state: Invalid cross-device link"},
-    };
+        {&CountingFileSystemCalls::failCreate, EACCES, "Permission denied"},
+        {&CountingFileSystemCalls::failWrite, ENOSPC, "No space left on device"},
+        {&CountingFileSystemCalls::failSync, EIO, "Input/output error"},
+        {&CountingFileSystemCalls::failRename, EXDEV, "Invalid cross-device link"}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
+        SCOPED_TRACE(c.reason);
         const TemporaryFolder folder;
         const fs::path path = folder.WriteFile("tagsmith.usr", previous);
         StateFile state;
         state.SetPath(path.string());
         CountingFileSystemCalls files;
         files.*c.fault = c.error;
-        EXPECT_EQ(state.Save(Changed(), files), c.message);
+        EXPECT_EQ(state.Save(Changed(), files),
+                  std::string("Error when attempting to save the state: ") + c.reason);
         EXPECT_EQ(ReadFileBytes(path), previous);
         EXPECT_EQ(FolderNames(folder.Path()), Names{"tagsmith.usr"});
     }
