@@ -100,26 +100,6 @@ TEST(CommandLineToolTest, OptionsOutsideTheirRangesExitWithUsage) {
     EXPECT_EQ(test::ReadFileBytes(page), "<title>Herbs</title>");
 }
 
-// The path the tool names is the data folder's own, so these cannot be case folders.
-TEST(CommandLineToolTest, AMissingCommonWordListIsANoticeAndMissingProgramTextsEndTheRun) {
-    for (const bool programTexts : {true, false}) {
-        const test::TemporaryFolder data;
-        if (programTexts) fs::copy_file(test::BinaryFolder() / "zpm.dat", data.Path() / "zpm.dat");
-        const std::string page = data.WriteFile("page.html", "<title>the herbs</title>").string();
-        const ToolRun run = RunTool({"generate", "--data-dir", data.Path().string(), page});
-        EXPECT_EQ(run.status, programTexts ? 0 : 1);
-        // Without the list, common words are kept.
-        EXPECT_EQ(run.out.starts_with("<meta name=\"keywords\" content=\"the, herbs\">\n"),
-                  programTexts)
-            << run.out;
-        EXPECT_EQ(run.err, programTexts ? "tagsmith: Common words not available: Common words in "
-                                          "English could not be read from file " +
-                                              (data.Path() / "cmwds_en.txt").string() + "\n"
-                                        : "tagsmith: Cannot open file containing program text. " +
-                                              (data.Path() / "zpm.dat").string() + "\n");
-    }
-}
-
 TEST(CheckCommandTest, AStaleDocumentFailsTheRunAFreshOneDoesNot) {
     const test::TemporaryFolder folder;
     const auto page = [&](const char* name, const char* keywords) {

@@ -36,7 +36,10 @@ std::string Json(const std::string& file) {
 // What each table checks: the text made of a row's fields but the last, which is the expected one.
 const std::map<std::string, std::function<std::string(const Row&)>> kFunctions = {
     {"UnifiedDiff", [](const Row& r) { return UnifiedDiff("old", "new", r[0], r[1]); }},
-    {"DiffLabel", [](const Row& r) { return DiffLabel(r[0], {1, 7}); }},
+    {"DiffLabel",
+     [](const Row& r) {
+         return DiffLabel(r[0], {1, 7});
+     }},
     {"KeywordsOfTag",
      [](const Row& r) {
          std::string keywords;
@@ -63,9 +66,10 @@ TEST_P(TextCaseTest, EachRowGivesItsText) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tables, TextCaseTest, testing::Values("UnifiedDiff", "DiffLabel",
-                         "KeywordsOfTag", "StaleLine", "HtmlEscape", "CharacterReferences",
-                         "JsonReport", "ConsoleReport"),
+INSTANTIATE_TEST_SUITE_P(Tables, TextCaseTest,
+                         testing::Values("UnifiedDiff", "DiffLabel", "KeywordsOfTag", "StaleLine",
+                                         "HtmlEscape", "CharacterReferences", "JsonReport",
+                                         "ConsoleReport"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace
