@@ -45,8 +45,11 @@ inline pid_t StartTool(const std::vector<std::string>& arguments,
     return child;
 }
 
+// What WaitForTool gives, with the signal added, for a child a signal ended.
+constexpr int kSignalled = 256;
+
 // Waits for the child to end, a minute at most as a guard: then it is killed and -1 returned.
-// Otherwise its exit status, or 128 + the signal that ended it, as the shell shows it.
+// Otherwise its exit status, or kSignalled + the signal that ended it.
 inline int WaitForTool(pid_t child) {
     const int ended = static_cast<int>(::syscall(SYS_pidfd_open, child, 0));
     pollfd done{ended, POLLIN, 0};
@@ -55,7 +58,7 @@ inline int WaitForTool(pid_t child) {
     ::close(ended);
     int status = 0;
     ::waitpid(child, &status, 0);
-    return hung ? -1 : WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
+    return hung ? -1 : WIFSIGNALED(status) ? kSignalled + WTERMSIG(status) : WEXITSTATUS(status);
 }
 
 // The next events (kind and name) of the inotify descriptor: with a child, waits for them (a
