@@ -1,14 +1,17 @@
+// tagsmith-cli run in the process: its options, and the files and names it is given.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <map>
+#include <set>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "cli/CliContext.h"
+#include "cli/CommandLineTool.h"
 #include "cli/FileReports.h"
 #include "cli/SettingsOptions.h"
-#include "cli/ToolRun.h"
+#include "fakes/CaseTable.h"
 #include "fakes/TestSupport.h"
 #include "platform/console/ConsoleMessageBoxes.h"
 
@@ -16,8 +19,25 @@ namespace tagsmith {
 namespace {
 
 namespace fs = std::filesystem;
-using test::RunTool;
-using test::ToolRun;
+using test::FolderNames;
+
+// What one run of the tool gave.
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+ToolRun RunTool(const std::vector<std::string>& arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCommandLineTool(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+const std::string kPage =
+    "<html><head>\n<title>Apple pie recipes</title>\n</head>\n"
+    "<body><p>Apple pie, apple pie, baking recipes.</p></body></html>\n";
 
 // The list positions and check boxes, then the texts, of the settings the options chose.
 std::vector<int> Choices(const GeneratorSettings& s) {
@@ -66,50 +86,83 @@ TEST(ConsoleOutputTest, QuestionsAreAnsweredNo) {
     EXPECT_EQ(err.str(), "tagsmith: Q: a b c\n");
 }
 
-TEST(CommandLineToolTest, OptionsOutsideTheirRangesExitWithUsage) {
+TEST(CommandLineToolTest, EachRunOfTheTableEndsAsItSays) {
     const test::TemporaryFolder folder;
-    const std::string page = folder.WriteFile("page.html", "<title>Herbs</title>").string();
-    const auto expectUsage = [](const std::string& line) {
-        const ToolRun run = RunTool(line);
-        EXPECT_EQ(run.status, 2) << line;
-        EXPECT_EQ(run.out, "") << line;
-        EXPECT_TRUE(run.err.starts_with("tagsmith: ")) << line << run.err;
-        EXPECT_NE(run.err.find("Usage: tagsmith-cli"), std::string::npos) << line;
+    const auto checked = [](const char* keywords) {
+        return std::string("<head>\n<meta name=\"keywords\" content=\"") + keywords +
+               "\">\n</head>kettle kettle teapot teapot\n";
     };
-    for (const std::string line : {"", "generate", "generate --ignore"}) expectUsage(line);
-    expectUsage(page);
-    expectUsage("frobnicate " + page);
-    expectUsage("insert --backup --no-backup " + page);
-    for (const char* option :
-         {"--no-such-option", "--language en_GB", "--short-words 0", "--short-words 10",
-          "--min-frequency x", "--title-weight 0", "--title-weight 95", "--description-weight 100",
-          "--keywords-weight 5", "--bold-weight 0", "--italic-weight 10", "--table-weight -1",
-          "--div-weight 10", "--span-weight 1.5", "--max-keywords 4", "--max-keywords 101",
-          "--max-bytes 1001"}) {
-        expectUsage(std::string("generate ") + option + " " + page);
+    const std::map<std::string, std::string> pages = {{"page.html", kPage},
+                                                      {"fresh.html", checked("kettle, teapot")},
+                                                      {"stale.html", checked("teapot, kettle")}};
+    for (const auto& [name, bytes] : pages) folder.WriteFile(name, bytes);
+    for (const std::vector<std::string>& row : test::ReadCaseTable("cli/ToolRuns.txt")) {
+        SCOPED_TRACE(testing::PrintToString(row));
+        std::vector<std::string> arguments;
+        for (auto argument = row.begin() + 3; argument != row.end(); ++argument) {
+            if (!argument->empty())
+                arguments.push_back(pages.contains(*argument) ? (folder.Path() / *argument).string()
+                                                              : *argument);
+        }
+        const ToolRun run = RunTool(arguments);
+        EXPECT_EQ(run.status, std::stoi(row[0]));
+        EXPECT_TRUE(run.out.starts_with(row[1])) << run.out;
+        EXPECT_TRUE(run.err.starts_with(row[2])) << run.err;
+        if (run.status == 2) {
+            EXPECT_EQ(run.out, "");
+            EXPECT_THAT(run.err, testing::HasSubstr("Usage: tagsmith-cli"));
+        }
     }
-    for (const char* line :
-         {"generate --short-words 1 --min-frequency 9 --title-weight 10 --description-weight 90",
-          "generate --keywords-weight 0 --bold-weight 9 --italic-weight 1 --table-weight 9",
-          "generate --div-weight 0 --span-weight 9 --max-keywords 5 --max-bytes 0",
-          "list --language es --keywords-weight 90 --max-keywords 100 --max-bytes 1000"}) {
-        const ToolRun run = RunTool(std::string(line) + " " + page);
-        EXPECT_EQ(run.status, 0) << line << run.err;
-        EXPECT_NE(run.out, "") << line;
-    }
-    EXPECT_EQ(test::ReadFileBytes(page), "<title>Herbs</title>");
+    for (const auto& [name, bytes] : pages)
+        EXPECT_EQ(test::ReadFileBytes(folder.Path() / name), bytes);
 }
 
-TEST(CheckCommandTest, AStaleDocumentFailsTheRunAFreshOneDoesNot) {
+TEST(ArgumentSafetyTest, NamesAreTakenByteForByteAndTheRefusalNamesTheFile) {
+    // Each name beside a plain "a.html" that must stay untouched.
+    const std::string names[] = {" a.html", "a.html ", "a.html\n", "\xE9t\xE9.html", "a b.html"};
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        const test::TemporaryFolder folder;
+        const fs::path plain = folder.WriteFile("a.html", kPage);
+        const fs::path given = folder.Path() / name;
+        // Missing: refused with its own name, the plain file left alone.
+        ToolRun run = RunTool({"insert", given.string()});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "tagsmith: " + given.string() +
+                               ": File not found: The input file does not exist. Please check "
+                               "its name and folder.\n");
+        EXPECT_EQ(test::ReadFileBytes(plain), kPage);
+        // Present: that file is the one rewritten.
+        folder.WriteFile(name, kPage);
+        run = RunTool({"insert", given.string()});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(test::ReadFileBytes(given), kPage);
+        EXPECT_EQ(test::ReadFileBytes(plain), kPage);
+        EXPECT_EQ(FolderNames(folder.Path()), (std::set<std::string>{"a.html", name}));
+    }
+}
+
+TEST(ArgumentSafetyTest, WhatIsNoRegularFileIsRefusedAsSuchByEveryCommand) {
     const test::TemporaryFolder folder;
-    const auto page = [&](const char* name, const char* keywords) {
-        return folder
-            .WriteFile(name, std::string("<head>\n<meta name=\"keywords\" content=\"") + keywords +
-                                 "\">\n</head>kettle kettle teapot teapot\n")
-            .string();
-    };
-    EXPECT_EQ(RunTool({"check", page("fresh.html", "kettle, teapot")}).status, 0);
-    EXPECT_EQ(RunTool({"check", page("stale.html", "teapot, kettle")}).status, 1);
+    const fs::path fifo = folder.Path() / "pipe.html";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);  // opened, it would wait for a writer forever
+    fs::create_directory(folder.Path() / "x.html");
+    for (const std::string command : {"generate", "list", "show", "insert"}) {
+        // A folder, whatever its name, stands for the documents below it: none here.
+        const ToolRun walked = RunTool({command, (folder.Path() / "x.html").string()});
+        EXPECT_EQ(walked.status, 0) << command;
+        EXPECT_EQ(walked.out + walked.err, "") << command;
+        for (const fs::path& path : {fifo, fs::path("/dev/zero")}) {
+            SCOPED_TRACE(command + " " + path.string());
+            const ToolRun run = RunTool({command, path.string()});
+            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.out, "");
+            const std::string title = command == "show" ? "Error" : "Invalid input";
+            EXPECT_EQ(run.err, "tagsmith: " + path.string() + ": " + title + ": " + path.string() +
+                                   " is not a regular file.\n");
+        }
+    }
+    EXPECT_EQ(FolderNames(folder.Path()), (std::set<std::string>{"pipe.html", "x.html"}));
 }
 
 }  // namespace
