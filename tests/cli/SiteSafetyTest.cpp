@@ -81,24 +81,15 @@ TEST(SiteSafetyTest, AClosedStandardDescriptorNeverLeadsIntoADocument) {
     }
 }
 
-TEST(SiteSafetyTest, TheReportNeverReplacesADocumentOrAWriteProtectedFile) {
+// A write-protected file (which a checked-out case folder cannot hold) is not replaced by the
+// report; the case folders report-* check the other names report refuses.
+TEST(SiteSafetyTest, TheReportNeverReplacesAWriteProtectedFile) {
     const test::TemporaryFolder folder;
     folder.WriteFile("site/a.html", Page("Apples"));
-    folder.WriteFile("site/b.html", Page("Basil"));
     fs::permissions(folder.WriteFile("protected.html", "mine\n"), fs::perms::owner_read);
-    fs::create_symlink("site/a.html", folder.Path() / "link.html");
     const auto before = Files(folder.Path());
-    const struct {
-        const char* page;
-        int status;
-    } refused[] = {{"site/b.html", 1}, {"link.html", 1}, {"protected.html", 1}, {"", 2}};
-    for (const auto& c : refused) {
-        EXPECT_EQ(Tool(folder.Path(), {"report", "-o", c.page, "site"}).status, c.status) << c.page;
-        EXPECT_EQ(Files(folder.Path()), before) << c.page;
-    }
-    // A page inside the site is written (later walks pass over it: a case folder checks that).
-    EXPECT_EQ(Tool(folder.Path(), {"report", "-o", "site/report.html", "site"}).status, 0);
-    EXPECT_EQ(Files(folder.Path()).size(), before.size() + 1);
+    EXPECT_EQ(Tool(folder.Path(), {"report", "-o", "protected.html", "site"}).status, 1);
+    EXPECT_EQ(Files(folder.Path()), before);
 }
 
 TEST(SiteSafetyTest, GnuPatchAppliesTheDryRunToExactlyTheNamedDocuments) {

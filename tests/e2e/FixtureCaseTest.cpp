@@ -5,7 +5,8 @@
 //   expected.out, expected.err   stdout and stderr (empty when missing); "{work}" in them stands
 //                 for the folder the tool runs in
 //   stdout        a file to write the output to instead, such as /dev/full
-//   after/NAME    the bytes (and permission bits) file NAME must hold after the run
+//   after/NAME    the bytes (and permission bits) file NAME (a path) must hold after the run;
+//                 every other input file must be left as it was
 //   meanwhile     "DOCUMENT EDITED [READS]": once the tool has read DOCUMENT (READS times, 1 when
 //                 missing), and before it has written its new content, DOCUMENT is rewritten in
 //                 place (same inode) with the bytes of EDITED (of the same size), as an editor
@@ -132,15 +133,22 @@ TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
         EXPECT_EQ(status, expectedStatus);
         EXPECT_EQ(ReadFileBytes(folder.Path() / "out"), expected("expected.out", work));
         EXPECT_EQ(ReadFileBytes(folder.Path() / "err"), expected("expected.err", work));
-        if (fs::exists(source / "after")) {
-            for (const auto& entry : fs::directory_iterator(source / "after")) {
-                const std::string name = entry.path().filename().string();
-                EXPECT_EQ(ReadFileBytes(work / name), ReadFileBytes(entry.path())) << name;
+        // The files of after/ (in its folders too) hold the bytes and permission bits given there;
+        // every other input file is left as it was.
+        for (const auto& entry : fs::recursive_directory_iterator(source)) {
+            const fs::path name = fs::relative(entry.path(), source);
+            const bool after = *name.begin() == "after";
+            if (!entry.is_regular_file() || entry.is_symlink() ||
+                (!after && (IsCaseControlFile(name.begin()->string()) ||
+                            fs::exists(source / "after" / name))))
+                continue;
+            const fs::path file = after ? fs::relative(name, "after") : name;
+            EXPECT_EQ(ReadFileBytes(work / file), ReadFileBytes(entry.path())) << name;
+            if (after) {
                 // Checked out alike, the inputs and after/ share their permission bits.
-                EXPECT_EQ(fs::status(work / name).permissions(),
-                          fs::status(entry.path()).permissions())
+                EXPECT_EQ(fs::status(work / file).permissions(), entry.status().permissions())
                     << name;
-                expectedNames.insert(name);
+                expectedNames.insert(file.begin()->string());
             }
         }
         EXPECT_EQ(FolderNames(work), expectedNames);
