@@ -14,20 +14,15 @@ namespace fs = std::filesystem;
 
 const char* const kOldTag = "<meta name=\"keywords\" content=\"old\">";
 
-// A page of about size bytes.
-std::string Page(std::size_t size) {
+// The document: a page of half a megabyte.
+const std::string kBefore = [] {
     std::string page = "<html><head>\n<title>Orchard fruit</title>\n" + std::string(kOldTag) +
                        "\n</head>\n<body>\n";
-    const char* const fruit[] = {"apples", "pears", "plums", "cherries", "quinces"};
-    for (std::size_t i = 0; page.size() < size; ++i) {
-        page += "<p>Ripe ";
-        page += fruit[i % 5];
-        page += " and ";
-        page += fruit[(i / 5) % 5];
-        page += " from the orchard.</p>\n";
-    }
+    const std::string fruit[] = {"apples", "pears", "plums", "cherries", "quinces"};
+    for (std::size_t i = 0; page.size() < (1 << 19); ++i)
+        page += "<p>Ripe " + fruit[i % 5] + " and " + fruit[i / 5 % 5] + " from the orchard.</p>\n";
     return page + "</body></html>\n";
-}
+}();
 
 // A moment a run of the tool passes, as the folder of the document sees it: the first event of
 // the kind on a name that starts with the given one.
@@ -72,23 +67,23 @@ Started StartAt(const Moment& moment, const fs::path& folder,
     return {child, reached};
 }
 
-// The document before and after one insertion run to its end, the content every interrupted run
-// must either keep or reach; and a fresh folder for each run.
+// The document after one insertion run to its end: every interrupted run must either keep the
+// document as it was or reach that; and a fresh folder for each run.
 class InterruptionTest : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         const test::TemporaryFolder folder;
-        const fs::path path = folder.WriteFile("page.html", s_before);
+        const fs::path path = folder.WriteFile("page.html", kBefore);
         ASSERT_EQ(test::WaitForTool(
                       StartAt(kStart, folder.Path(), {"insert", "page.html"}, folder.Path()).child),
                   0);
         s_after = test::ReadFileBytes(path);
-        ASSERT_NE(s_after, s_before);
+        ASSERT_NE(s_after, kBefore);
     }
     // Starts insert on page.html, as it was, in a fresh folder (with saved.part, when given).
     Started InsertAt(const Moment& moment, const std::string& saved = "") {
         m_folder.emplace();
-        m_folder->WriteFile("page.html", s_before);
+        m_folder->WriteFile("page.html", kBefore);
         if (!saved.empty()) m_folder->WriteFile("saved.part", saved);
         return StartAt(moment, Folder(), {"insert", "page.html"}, Folder());
     }
@@ -96,7 +91,6 @@ protected:
     std::string Document() const { return test::ReadFileBytes(Folder() / "page.html"); }
     std::set<std::string> Names() const { return test::FolderNames(Folder()); }
 
-    static inline const std::string s_before = Page(1 << 19);
     static inline std::string s_after;
     static inline const std::set<std::string> kLeft = {"err.txt", "out.txt", "page.html"};
     std::optional<test::TemporaryFolder> m_folder;
@@ -108,7 +102,7 @@ TEST_F(InterruptionTest, KilledAtAnyMomentTheDocumentIsEitherAsItWasOrCompletely
         const pid_t child = InsertAt(moment).child;
         ::kill(child, SIGKILL);
         test::WaitForTool(child);
-        EXPECT_TRUE(Document() == s_before || Document() == s_after)
+        EXPECT_TRUE(Document() == kBefore || Document() == s_after)
             << Document().size() << " bytes";
     }
 }
@@ -123,7 +117,7 @@ TEST_F(InterruptionTest, ASignalRemovesTheTemporaryFileAndEndsWithTheSignalsStat
             ::kill(started.child, signal);
             const int status = test::WaitForTool(started.child);
             if (status == test::kSignalled + signal) {
-                EXPECT_TRUE(Document() == s_before || Document() == s_after);
+                EXPECT_TRUE(Document() == kBefore || Document() == s_after);
             } else {
                 EXPECT_EQ(status, 0);
                 EXPECT_EQ(Document(), s_after);
@@ -144,10 +138,10 @@ TEST_F(InterruptionTest, WithTwoJobsASignalOrAClosedPipeLeavesNoTemporaryFile) {
             EXPECT_FALSE(name.starts_with(".tagsmith-"));
             const std::string now = test::ReadFileBytes(entry.path());
             if (pages.contains(name)) {
-                EXPECT_TRUE(now == s_before || (now.find(kOldTag) == std::string::npos &&
-                                                now.ends_with("</body></html>\n")));
+                EXPECT_TRUE(now == kBefore || (now.find(kOldTag) == std::string::npos &&
+                                               now.ends_with("</body></html>\n")));
             } else {
-                EXPECT_EQ(now, s_before);
+                EXPECT_EQ(now, kBefore);
             }
         }
     };
@@ -156,7 +150,7 @@ TEST_F(InterruptionTest, WithTwoJobsASignalOrAClosedPipeLeavesNoTemporaryFile) {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
         SCOPED_TRACE(signal);
         const test::TemporaryFolder folder;
-        for (const std::string& name : pages) folder.WriteFile("site/" + name, s_before);
+        for (const std::string& name : pages) folder.WriteFile("site/" + name, kBefore);
         int ends[2] = {-1, -1};
         if (signal == SIGPIPE) {
             ASSERT_EQ(::pipe(ends), 0);
@@ -179,11 +173,11 @@ TEST_F(InterruptionTest, WithTwoJobsASignalOrAClosedPipeLeavesNoTemporaryFile) {
 }
 
 TEST_F(InterruptionTest, AnotherProgramSavingTheDocumentMeanwhileIsNeverOverwrittenOrCut) {
-    const std::string second = s_before + "\n\n\n";  // the same words, three more line ends
+    const std::string second = kBefore + "\n\n\n";  // the same words, three more line ends
     const std::string tagLine = s_after.substr(s_after.find("<meta "));
     const std::string tag = tagLine.substr(0, tagLine.find('\n'));
-    const std::set<std::string> allowed = {s_before, second,
-                                           BuildInsertedDocument(s_before, tag).content,
+    const std::set<std::string> allowed = {kBefore, second,
+                                           BuildInsertedDocument(kBefore, tag).content,
                                            BuildInsertedDocument(second, tag).content};
     ASSERT_EQ(allowed.size(), 4u);
     ASSERT_TRUE(allowed.contains(s_after));
