@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "cli/DocumentWalker.h"
 #include "cli/JobRunner.h"
 #include "cli/SharedFiles.h"
+#include "fakes/CaseTable.h"
 #include "fakes/TestSupport.h"
 
 namespace tagsmith {
@@ -58,43 +60,27 @@ TEST(JobRunnerTest, AFailureIsThrownInItsTurnAfterTheResultsBeforeIt) {
     EXPECT_EQ(delivered.size(), 10u);
 }
 
-std::vector<std::string> Relative(const std::vector<std::string>& paths, const fs::path& root) {
-    std::vector<std::string> names;
-    for (const std::string& path : paths) names.push_back(path.substr(root.string().size() + 1));
-    return names;
-}
-
 TEST(DocumentWalkerTest, FoldersGiveTheirDocumentsInPathOrderWithoutHiddenOnesOrLinkLoops) {
-    const test::TemporaryFolder tree;
-    for (const char* name :
-         {"b.html", "a.HTM", "a/page.php", "a.b/x.html", "a/z.shtml", "a/notes.txt", "a/noext",
-          ".hidden/secret.html", "a/.draft.html", "other/linked.html"}) {
-        tree.WriteFile(name, "<title>t</title>");
+    const std::string root = (test::SourceFolder() / "tests/cli/walk-tree").string() + "/";
+    // The texts joined by blanks, without the folder.
+    const auto relative = [&](const std::vector<std::string>& texts) {
+        std::string joined;
+        for (std::string text : texts) {
+            if (const std::size_t at = text.find(root); at != std::string::npos)
+                text.erase(at, root.size());
+            joined += (joined.empty() ? "" : " ") + text;
+        }
+        return joined;
+    };
+    for (const std::vector<std::string>& row : test::ReadCaseTable("cli/WalkerCases.txt")) {
+        std::vector<std::string> arguments;
+        std::istringstream words(row[1]);
+        for (std::string word; words >> word;)
+            arguments.push_back(word == "." ? root.substr(0, root.size() - 1) : root + word);
+        DocumentWalker walker(row[0] == "follow");
+        EXPECT_EQ(relative(walker.Expand(arguments)), row[2]) << row[1];
+        EXPECT_EQ(relative(walker.Notices()), row[3]) << row[1];
     }
-    fs::create_symlink("..", tree.Path() / "a" / "up");           // a loop
-    fs::create_symlink("../other", tree.Path() / "a" / "other");  // a link to a folder
-    fs::create_symlink("b.html", tree.Path() / "link.html");      // a link to a document
-    fs::create_symlink("missing.html", tree.Path() / "dangling.html");
-
-    DocumentWalker walker(false);
-    const std::string root = tree.Path().string();
-    EXPECT_THAT(Relative(walker.Expand({root}), tree.Path()),
-                testing::ElementsAre("a.HTM", "a.b/x.html", "a/page.php", "a/z.shtml", "b.html",
-                                     "link.html", "other/linked.html"));
-    EXPECT_TRUE(walker.Notices().empty());
-
-    DocumentWalker following(true);
-    EXPECT_THAT(Relative(following.Expand({root}), tree.Path()),
-                testing::ElementsAre("a.HTM", "a.b/x.html", "a/other/linked.html", "a/page.php",
-                                     "a/z.shtml", "b.html", "link.html", "other/linked.html"));
-    EXPECT_THAT(following.Notices(), testing::ElementsAre(testing::HasSubstr(root + "/a/up: ")));
-
-    // A file named explicitly is kept whatever its name; a folder given with a slash gets none
-    // added; arguments keep their order.
-    DocumentWalker explicitNames(false);
-    EXPECT_THAT(explicitNames.Expand({root + "/a/notes.txt", root + "/a/", "missing"}),
-                testing::ElementsAre(root + "/a/notes.txt", root + "/a/page.php",
-                                     root + "/a/z.shtml", "missing"));
 }
 
 TEST(SharedFilesTest, SameFilesAndBackupNamesAreFound) {
