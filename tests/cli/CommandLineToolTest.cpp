@@ -96,25 +96,36 @@ TEST(CommandLineToolTest, EachRunOfTheTableEndsAsItSays) {
                                                       {"fresh.html", checked("kettle, teapot")},
                                                       {"stale.html", checked("teapot, kettle")}};
     for (const auto& [name, bytes] : pages) folder.WriteFile(name, bytes);
+    ASSERT_EQ(::mkfifo((folder.Path() / "pipe.html").c_str(), 0644), 0);
+    fs::create_directory(folder.Path() / "x.html");
+    const auto placed = [&](std::string text) {
+        for (std::size_t at; (at = text.find("{folder}")) != std::string::npos;)
+            text.replace(at, 8, folder.Path().string());
+        return text;
+    };
+    const auto expectText = [&](const std::string& text, const std::string& expected) {
+        if (expected.ends_with("...")) {
+            EXPECT_TRUE(text.starts_with(placed(expected.substr(0, expected.size() - 3)))) << text;
+        } else {
+            EXPECT_EQ(text, placed(expected));
+        }
+    };
     for (const std::vector<std::string>& row : test::ReadCaseTable("cli/ToolRuns.txt")) {
         SCOPED_TRACE(testing::PrintToString(row));
         std::vector<std::string> arguments;
-        for (auto argument = row.begin() + 3; argument != row.end(); ++argument) {
-            if (!argument->empty())
-                arguments.push_back(pages.contains(*argument) ? (folder.Path() / *argument).string()
-                                                              : *argument);
-        }
+        for (auto argument = row.begin() + 3; argument != row.end(); ++argument)
+            if (!argument->empty()) arguments.push_back(placed(*argument));
         const ToolRun run = RunTool(arguments);
         EXPECT_EQ(run.status, std::stoi(row[0]));
-        EXPECT_TRUE(run.out.starts_with(row[1])) << run.out;
-        EXPECT_TRUE(run.err.starts_with(row[2])) << run.err;
+        expectText(run.out, row[1]);
+        expectText(run.err, row[2]);
         if (run.status == 2) {
-            EXPECT_EQ(run.out, "");
             EXPECT_THAT(run.err, testing::HasSubstr("Usage: tagsmith-cli"));
         }
     }
     for (const auto& [name, bytes] : pages)
         EXPECT_EQ(test::ReadFileBytes(folder.Path() / name), bytes);
+    EXPECT_EQ(FolderNames(folder.Path()).size(), pages.size() + 2);
 }
 
 TEST(ArgumentSafetyTest, NamesAreTakenByteForByteAndTheRefusalNamesTheFile) {
@@ -140,29 +151,6 @@ TEST(ArgumentSafetyTest, NamesAreTakenByteForByteAndTheRefusalNamesTheFile) {
         EXPECT_EQ(test::ReadFileBytes(plain), kPage);
         EXPECT_EQ(FolderNames(folder.Path()), (std::set<std::string>{"a.html", name}));
     }
-}
-
-TEST(ArgumentSafetyTest, WhatIsNoRegularFileIsRefusedAsSuchByEveryCommand) {
-    const test::TemporaryFolder folder;
-    const fs::path fifo = folder.Path() / "pipe.html";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);  // opened, it would wait for a writer forever
-    fs::create_directory(folder.Path() / "x.html");
-    for (const std::string command : {"generate", "list", "show", "insert"}) {
-        // A folder, whatever its name, stands for the documents below it: none here.
-        const ToolRun walked = RunTool({command, (folder.Path() / "x.html").string()});
-        EXPECT_EQ(walked.status, 0) << command;
-        EXPECT_EQ(walked.out + walked.err, "") << command;
-        for (const fs::path& path : {fifo, fs::path("/dev/zero")}) {
-            SCOPED_TRACE(command + " " + path.string());
-            const ToolRun run = RunTool({command, path.string()});
-            EXPECT_EQ(run.status, 1);
-            EXPECT_EQ(run.out, "");
-            const std::string title = command == "show" ? "Error" : "Invalid input";
-            EXPECT_EQ(run.err, "tagsmith: " + path.string() + ": " + title + ": " + path.string() +
-                                   " is not a regular file.\n");
-        }
-    }
-    EXPECT_EQ(FolderNames(folder.Path()), (std::set<std::string>{"pipe.html", "x.html"}));
 }
 
 }  // namespace
