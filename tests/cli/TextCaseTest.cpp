@@ -33,7 +33,8 @@ std::string Json(const std::string& file) {
     return out.str();
 }
 
-// What each table checks: the text made of a row's fields but the last, which is the expected one.
+// The function each table checks (its name): the text made of a row's fields but the last, which
+// is the expected one.
 const std::map<std::string, std::function<std::string(const Row&)>> kFunctions = {
     {"UnifiedDiff", [](const Row& r) { return UnifiedDiff("old", "new", r[0], r[1]); }},
     {"DiffLabel",
@@ -56,21 +57,14 @@ const std::map<std::string, std::function<std::string(const Row&)>> kFunctions =
     {"ConsoleReport", [](const Row& r) { return ConsoleReport(r[0]); }},
 };
 
-class TextCaseTest : public testing::TestWithParam<std::string> {};
-
-TEST_P(TextCaseTest, EachRowGivesItsText) {
-    const auto rows = test::ReadCaseTable("cli/text-cases/" + GetParam() + ".txt");
-    ASSERT_FALSE(rows.empty());
-    for (const Row& row : rows) {
-        EXPECT_EQ(kFunctions.at(GetParam())(row), row.back()) << testing::PrintToString(row);
+TEST(TextCaseTest, EachRowOfEachTableGivesItsText) {
+    for (const auto& [table, function] : kFunctions) {
+        const auto rows = test::ReadCaseTable("cli/text-cases/" + table + ".txt");
+        EXPECT_FALSE(rows.empty()) << table;
+        for (const Row& row : rows)
+            EXPECT_EQ(function(row), row.back()) << table << testing::PrintToString(row);
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Tables, TextCaseTest,
-                         testing::Values("UnifiedDiff", "DiffLabel", "KeywordsOfTag", "StaleLine",
-                                         "HtmlEscape", "CharacterReferences", "JsonReport",
-                                         "ConsoleReport"),
-                         [](const auto& info) { return info.param; });
 
 }  // namespace
 }  // namespace tagsmith
