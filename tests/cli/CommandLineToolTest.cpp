@@ -117,14 +117,14 @@ TEST(CommandLineToolTest, EachRunOfTheTableEndsAsItSays) {
 }
 
 TEST(ArgumentSafetyTest, NamesAreTakenByteForByteAndTheRefusalNamesTheFile) {
-    const std::string kPage =
+    const std::string page =
         test::ReadFileBytes(test::SourceFolder() / "tests/cli/tool-runs/page.html");
     // Each name beside a plain "a.html" that must stay untouched.
     const std::string names[] = {" a.html", "a.html ", "a.html\n", "\xE9t\xE9.html", "a b.html"};
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
         const test::TemporaryFolder folder;
-        const fs::path plain = folder.WriteFile("a.html", kPage);
+        const fs::path plain = folder.WriteFile("a.html", page);
         const fs::path given = folder.Path() / name;
         // Missing: refused with its own name, the plain file left alone.
         ToolRun run = RunTool({"insert", given.string()});
@@ -132,13 +132,13 @@ TEST(ArgumentSafetyTest, NamesAreTakenByteForByteAndTheRefusalNamesTheFile) {
         EXPECT_EQ(run.err, "tagsmith: " + given.string() +
                                ": File not found: The input file does not exist. Please check "
                                "its name and folder.\n");
-        EXPECT_EQ(test::ReadFileBytes(plain), kPage);
+        EXPECT_EQ(test::ReadFileBytes(plain), page);
         // Present: that file is the one rewritten.
-        folder.WriteFile(name, kPage);
+        folder.WriteFile(name, page);
         run = RunTool({"insert", given.string()});
         EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_NE(test::ReadFileBytes(given), kPage);
-        EXPECT_EQ(test::ReadFileBytes(plain), kPage);
+        EXPECT_NE(test::ReadFileBytes(given), page);
+        EXPECT_EQ(test::ReadFileBytes(plain), page);
         EXPECT_EQ(FolderNames(folder.Path()), (std::set<std::string>{"a.html", name}));
     }
 }

@@ -9,8 +9,7 @@
 //                 every other input file must be left as it was
 //   meanwhile     "DOCUMENT EDITED [READS]": once the tool has read DOCUMENT (READS times, 1 when
 //                 missing), and before it has written its new content, DOCUMENT is rewritten in
-//                 place (same inode) with the bytes of EDITED (of the same size), as an editor
-//                 saves
+//                 place (same inode) with the bytes of EDITED (of the same size), as editors save
 //   data/         a data folder for --data-dir; zpm.dat is added from the build when missing
 //   anything else is an input file, copied to the folder the tool runs in.
 #include <gtest/gtest.h>
