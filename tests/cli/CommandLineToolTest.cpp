@@ -1,14 +1,15 @@
+// tagsmith-cli run in the process: its options, and the files and names it is given.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <set>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "cli/CliContext.h"
-#include "cli/FileReports.h"
+#include "cli/CommandLineTool.h"
 #include "cli/SettingsOptions.h"
-#include "cli/ToolRun.h"
+#include "fakes/CaseTable.h"
 #include "fakes/TestSupport.h"
 #include "platform/console/ConsoleMessageBoxes.h"
 
@@ -16,8 +17,21 @@ namespace tagsmith {
 namespace {
 
 namespace fs = std::filesystem;
-using test::RunTool;
-using test::ToolRun;
+using test::FolderNames;
+
+// What one run of the tool gave.
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+ToolRun RunTool(const std::vector<std::string>& arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCommandLineTool(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
 
 // The list positions and check boxes, then the texts, of the settings the options chose.
 std::vector<int> Choices(const GeneratorSettings& s) {
@@ -58,11 +72,7 @@ TEST(SettingsOptionsTest, DefaultsAreTheWindowsAndShownValuesBecomeListPositions
     EXPECT_THAT(Texts(context.settings), testing::ElementsAre("a,b,c", "fresh fruit", "5", "0"));
 }
 
-TEST(ConsoleOutputTest, BoxTextBecomesLinesAndQuestionsAreAnsweredNo) {
-    const std::pair<std::string, std::string> reports[] = {
-        {"", "\n"}, {"a\r\n\r\nb", "a\n\nb\n"}, {"lone\rcr", "lone\rcr\n"}, {"\r", "\r\n"}};
-    for (const auto& [box, console] : reports) EXPECT_EQ(ConsoleReport(box), console) << box;
-
+TEST(ConsoleOutputTest, QuestionsAreAnsweredNo) {
     std::ostringstream err;  // a question is answered No; line breaks become spaces
     EXPECT_EQ(
         ConsoleMessageBoxes(err).Show("a\nb\rc", "Q", MessageIcon::None, MessageButtons::YesNo),
@@ -70,70 +80,67 @@ TEST(ConsoleOutputTest, BoxTextBecomesLinesAndQuestionsAreAnsweredNo) {
     EXPECT_EQ(err.str(), "tagsmith: Q: a b c\n");
 }
 
-TEST(CommandLineToolTest, OptionsOutsideTheirRangesExitWithUsage) {
+TEST(CommandLineToolTest, EachRunOfTheTableEndsAsItSays) {
     const test::TemporaryFolder folder;
-    const std::string page = folder.WriteFile("page.html", "<title>Herbs</title>").string();
-    const auto expectUsage = [](const std::string& line) {
-        const ToolRun run = RunTool(line);
-        EXPECT_EQ(run.status, 2) << line;
-        EXPECT_EQ(run.out, "") << line;
-        EXPECT_TRUE(run.err.starts_with("tagsmith: ")) << line << run.err;
-        EXPECT_NE(run.err.find("Usage: tagsmith-cli"), std::string::npos) << line;
+    const fs::path pages = test::SourceFolder() / "tests/cli/tool-runs";
+    fs::copy(pages, folder.Path());
+    ASSERT_EQ(::mkfifo((folder.Path() / "pipe.html").c_str(), 0644), 0);
+    fs::create_directory(folder.Path() / "x.html");
+    const auto placed = [&](std::string text) {
+        for (std::size_t at; (at = text.find("{folder}")) != std::string::npos;)
+            text.replace(at, 8, folder.Path().string());
+        return text;
     };
-    for (const std::string line : {"", "generate", "generate --ignore"}) expectUsage(line);
-    expectUsage(page);
-    expectUsage("frobnicate " + page);
-    expectUsage("insert --backup --no-backup " + page);
-    for (const char* option :
-         {"--no-such-option", "--language en_GB", "--short-words 0", "--short-words 10",
-          "--min-frequency x", "--title-weight 0", "--title-weight 95", "--description-weight 100",
-          "--keywords-weight 5", "--bold-weight 0", "--italic-weight 10", "--table-weight -1",
-          "--div-weight 10", "--span-weight 1.5", "--max-keywords 4", "--max-keywords 101",
-          "--max-bytes 1001"}) {
-        expectUsage(std::string("generate ") + option + " " + page);
+    const auto expectText = [&](const std::string& text, const std::string& expected) {
+        if (expected.ends_with("...")) {
+            EXPECT_TRUE(text.starts_with(placed(expected.substr(0, expected.size() - 3)))) << text;
+        } else {
+            EXPECT_EQ(text, placed(expected));
+        }
+    };
+    for (const std::vector<std::string>& row : test::ReadCaseTable("cli/ToolRuns.txt")) {
+        SCOPED_TRACE(testing::PrintToString(row));
+        std::vector<std::string> arguments;
+        for (auto argument = row.begin() + 3; argument != row.end(); ++argument)
+            if (!argument->empty()) arguments.push_back(placed(*argument));
+        const ToolRun run = RunTool(arguments);
+        EXPECT_EQ(run.status, std::stoi(row[0]));
+        expectText(run.out, row[1]);
+        expectText(run.err, row[2]);
+        if (run.status == 2) {
+            EXPECT_THAT(run.err, testing::HasSubstr("Usage: tagsmith-cli"));
+        }
     }
-    for (const char* line :
-         {"generate --short-words 1 --min-frequency 9 --title-weight 10 --description-weight 90",
-          "generate --keywords-weight 0 --bold-weight 9 --italic-weight 1 --table-weight 9",
-          "generate --div-weight 0 --span-weight 9 --max-keywords 5 --max-bytes 0",
-          "list --language es --keywords-weight 90 --max-keywords 100 --max-bytes 1000"}) {
-        const ToolRun run = RunTool(std::string(line) + " " + page);
-        EXPECT_EQ(run.status, 0) << line << run.err;
-        EXPECT_NE(run.out, "") << line;
-    }
-    EXPECT_EQ(test::ReadFileBytes(page), "<title>Herbs</title>");
+    for (const std::string& name : FolderNames(pages))
+        EXPECT_EQ(test::ReadFileBytes(folder.Path() / name), test::ReadFileBytes(pages / name));
+    EXPECT_EQ(FolderNames(folder.Path()).size(), FolderNames(pages).size() + 2);
 }
 
-// The path the tool names is the data folder's own, so these cannot be case folders.
-TEST(CommandLineToolTest, AMissingCommonWordListIsANoticeAndMissingProgramTextsEndTheRun) {
-    for (const bool programTexts : {true, false}) {
-        const test::TemporaryFolder data;
-        if (programTexts) fs::copy_file(test::BinaryFolder() / "zpm.dat", data.Path() / "zpm.dat");
-        const std::string page = data.WriteFile("page.html", "<title>the herbs</title>").string();
-        const ToolRun run = RunTool({"generate", "--data-dir", data.Path().string(), page});
-        EXPECT_EQ(run.status, programTexts ? 0 : 1);
-        // Without the list, common words are kept.
-        EXPECT_EQ(run.out.starts_with("<meta name=\"keywords\" content=\"the, herbs\">\n"),
-                  programTexts)
-            << run.out;
-        EXPECT_EQ(run.err, programTexts ? "tagsmith: Common words not available: Common words in "
-                                          "English could not be read from file " +
-                                              (data.Path() / "cmwds_en.txt").string() + "\n"
-                                        : "tagsmith: Cannot open file containing program text. " +
-                                              (data.Path() / "zpm.dat").string() + "\n");
+TEST(ArgumentSafetyTest, NamesAreTakenByteForByteAndTheRefusalNamesTheFile) {
+    const std::string page =
+        test::ReadFileBytes(test::SourceFolder() / "tests/cli/tool-runs/page.html");
+    // Each name beside a plain "a.html" that must stay untouched.
+    const std::string names[] = {" a.html", "a.html ", "a.html\n", "\xE9t\xE9.html", "a b.html"};
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        const test::TemporaryFolder folder;
+        const fs::path plain = folder.WriteFile("a.html", page);
+        const fs::path given = folder.Path() / name;
+        // Missing: refused with its own name, the plain file left alone.
+        ToolRun run = RunTool({"insert", given.string()});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "tagsmith: " + given.string() +
+                               ": File not found: The input file does not exist. Please check "
+                               "its name and folder.\n");
+        EXPECT_EQ(test::ReadFileBytes(plain), page);
+        // Present: that file is the one rewritten.
+        folder.WriteFile(name, page);
+        run = RunTool({"insert", given.string()});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(test::ReadFileBytes(given), page);
+        EXPECT_EQ(test::ReadFileBytes(plain), page);
+        EXPECT_EQ(FolderNames(folder.Path()), (std::set<std::string>{"a.html", name}));
     }
-}
-
-TEST(CheckCommandTest, AStaleDocumentFailsTheRunAFreshOneDoesNot) {
-    const test::TemporaryFolder folder;
-    const auto page = [&](const char* name, const char* keywords) {
-        return folder
-            .WriteFile(name, std::string("<head>\n<meta name=\"keywords\" content=\"") + keywords +
-                                 "\">\n</head>kettle kettle teapot teapot\n")
-            .string();
-    };
-    EXPECT_EQ(RunTool({"check", page("fresh.html", "kettle, teapot")}).status, 0);
-    EXPECT_EQ(RunTool({"check", page("stale.html", "teapot, kettle")}).status, 1);
 }
 
 }  // namespace

@@ -1,18 +1,11 @@
 // tagsmith-cli insert run as a real process on a document of half a megabyte, killed or signalled
 // at each moment the folder sees, or racing another program that saves the same document.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/inotify.h>
-#include <sys/syscall.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <set>
 
+#include "cli/ToolProcess.h"
 #include "core/editor/BuildInsertedDocument.h"
-#include "fakes/TestSupport.h"
 
 namespace tagsmith {
 namespace {
@@ -21,281 +14,184 @@ namespace fs = std::filesystem;
 
 const char* const kOldTag = "<meta name=\"keywords\" content=\"old\">";
 
-// A page of about size bytes whose words (and so whose tag) do not depend on trailingLines.
-std::string Page(std::size_t size, int trailingLines = 0) {
+// The document: a page of half a megabyte.
+const std::string kBefore = [] {
     std::string page = "<html><head>\n<title>Orchard fruit</title>\n" + std::string(kOldTag) +
                        "\n</head>\n<body>\n";
-    const char* const fruit[] = {"apples", "pears", "plums", "cherries", "quinces"};
-    for (std::size_t i = 0; page.size() < size; ++i) {
-        page += "<p>Ripe ";
-        page += fruit[i % 5];
-        page += " and ";
-        page += fruit[(i / 5) % 5];
-        page += " from the orchard.</p>\n";
-    }
-    page += "</body></html>\n";
-    page.append(static_cast<std::size_t>(trailingLines), '\n');
-    return page;
-}
+    const std::string fruit[] = {"apples", "pears", "plums", "cherries", "quinces"};
+    for (std::size_t i = 0; page.size() < (1 << 19); ++i)
+        page += "<p>Ripe " + fruit[i % 5] + " and " + fruit[i / 5 % 5] + " from the orchard.</p>\n";
+    return page + "</body></html>\n";
+}();
 
-// tagsmith-cli with the arguments, its output and errors going to files beside the document.
-pid_t Start(const std::vector<std::string>& arguments, const fs::path& folder) {
-    const std::string tool = (test::BinaryFolder() / "tagsmith-cli").string();
-    const std::string out = (folder / "out.txt").string();
-    const std::string err = (folder / "err.txt").string();
-    // Made before the child starts, so that a signal that ends it before it opens them leaves
-    // the same files behind.
-    for (const std::string& file : {out, err})
-        ::close(::open(file.c_str(), O_WRONLY | O_CREAT, 0644));
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::dup2(::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
-        ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-        std::vector<char*> argv{const_cast<char*>(tool.c_str())};
-        for (const std::string& argument : arguments)
-            argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        ::execv(tool.c_str(), argv.data());
-        ::_exit(127);
-    }
-    return child;
-}
+// A moment a run of the tool passes, as the folder of the document sees it: the first event of
+// the kind on a name that starts with the given one.
+struct Moment {
+    const char* name;
+    std::uint32_t event;  // 0: at once
+    std::string_view file;
+};
+const Moment kStart{"at the start", 0, ""};
+const Moment kTemporaryCreated{"once the temporary file is created", IN_CREATE, ".tagsmith-"};
+const Moment kMoments[] = {kStart,
+                           {"once the document is read", IN_CLOSE_NOWRITE, "page.html"},
+                           kTemporaryCreated,
+                           {"once the temporary file is written", IN_CLOSE_WRITE, ".tagsmith-"},
+                           {"once the document is replaced", IN_MOVED_TO, "page.html"}};
 
-int Wait(pid_t child) {
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return status;
-}
-
-struct Insertion {
-    std::string before;
-    std::string after;  // the complete new content
+// A started tool and whether it was seen to reach the moment it was awaited at.
+struct Started {
+    pid_t child;
+    bool reached;
 };
 
-// Runs one insertion to its end on a copy, for the new content.
-Insertion Measure(const std::string& before) {
-    const test::TemporaryFolder folder;
-    const fs::path path = folder.WriteFile("page.html", before);
-    const int status = Wait(Start({"insert", path.string()}, folder.Path()));
-    Insertion insertion{before, test::ReadFileBytes(path)};
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        << test::ReadFileBytes(folder.Path() / "err.txt");
-    EXPECT_NE(insertion.after, before);
-    return insertion;
+// Starts tagsmith-cli with the arguments in the folder, its output and errors going to out.txt
+// and err.txt there (or out, when given), and waits (a minute at most) until the watched folder
+// sees the moment or the tool ends.
+Started StartAt(const Moment& moment, const fs::path& folder,
+                const std::vector<std::string>& arguments, const fs::path& watched, int out = -1) {
+    const int watch = ::inotify_init1(IN_CLOEXEC);
+    ::inotify_add_watch(watch, watched.c_str(), moment.event);
+    const pid_t child =
+        test::StartTool(arguments, folder, out >= 0 ? out : test::CreatedFile(folder / "out.txt"),
+                        test::CreatedFile(folder / "err.txt"));
+    bool reached = moment.event == 0;
+    while (!reached) {
+        const auto events = test::FolderEvents(watch, child);
+        if (events.empty()) break;
+        for (const auto& [kind, name] : events)
+            reached |= (kind & moment.event) && name.starts_with(moment.file);
+    }
+    ::close(watch);
+    return {child, reached};
 }
 
-// The moments a run of the tool passes, as the folder of the document sees them.
-enum class Moment { Start, DocumentRead, TemporaryCreated, TemporaryWritten, DocumentReplaced };
-
-const char* Name(Moment moment) {
-    const char* const names[] = {
-        "at the start", "once the document is read", "once the temporary file is created",
-        "once the temporary file is written", "once the document is replaced"};
-    return names[static_cast<int>(moment)];
-}
-
-// Waits (a minute at most) until the child has reached the moment, or has ended: true when the
-// moment was seen. The folder is watched from before the child starts.
-class FolderWatch {
-public:
-    explicit FolderWatch(const fs::path& folder) : m_descriptor(::inotify_init1(IN_CLOEXEC)) {
-        ::inotify_add_watch(m_descriptor, folder.c_str(),
-                            IN_CLOSE_NOWRITE | IN_CREATE | IN_CLOSE_WRITE | IN_MOVED_TO);
-    }
-    ~FolderWatch() { ::close(m_descriptor); }
-    FolderWatch(const FolderWatch&) = delete;
-    FolderWatch& operator=(const FolderWatch&) = delete;
-
-    bool Await(Moment moment, pid_t child) {
-        if (moment == Moment::Start) return true;
-        const int ended = static_cast<int>(::syscall(SYS_pidfd_open, child, 0));
-        bool seen = false;
-        for (;;) {
-            pollfd ready[2] = {{m_descriptor, POLLIN, 0}, {ended, POLLIN, 0}};
-            if (::poll(ready, 2, 60'000) <= 0 || (ready[0].revents & POLLIN) == 0) break;
-            alignas(inotify_event) char buffer[4096];
-            const ssize_t length = ::read(m_descriptor, buffer, sizeof buffer);
-            for (ssize_t at = 0; at < length;) {
-                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-                seen |= Matches(moment, event->mask, event->len > 0 ? event->name : "");
-                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-            }
-            if (seen) break;
-        }
-        ::close(ended);
-        return seen;
-    }
-
-private:
-    static bool Matches(Moment moment, std::uint32_t mask, const std::string& name) {
-        const bool temporary = name.starts_with(".tagsmith-");
-        switch (moment) {
-            case Moment::Start:
-                return true;
-            case Moment::DocumentRead:
-                return (mask & IN_CLOSE_NOWRITE) && name == "page.html";
-            case Moment::TemporaryCreated:
-                return (mask & IN_CREATE) && temporary;
-            case Moment::TemporaryWritten:
-                return (mask & IN_CLOSE_WRITE) && temporary;
-            case Moment::DocumentReplaced:
-                return (mask & IN_MOVED_TO) && name == "page.html";
-        }
-        return false;
-    }
-
-    int m_descriptor;
-};
-
-constexpr Moment kMoments[] = {Moment::Start, Moment::DocumentRead, Moment::TemporaryCreated,
-                               Moment::TemporaryWritten, Moment::DocumentReplaced};
-
-// One insertion run to its end, for the content every interrupted run must either keep or reach.
+// The document after one insertion run to its end: every interrupted run must either keep the
+// document as it was or reach that; and a fresh folder for each run.
 class InterruptionTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() { s_insertion = Measure(Page(1 << 19)); }
-    static Insertion s_insertion;
+    static void SetUpTestSuite() {
+        const test::TemporaryFolder folder;
+        const fs::path path = folder.WriteFile("page.html", kBefore);
+        ASSERT_EQ(test::WaitForTool(
+                      StartAt(kStart, folder.Path(), {"insert", "page.html"}, folder.Path()).child),
+                  0);
+        s_after = test::ReadFileBytes(path);
+        ASSERT_NE(s_after, kBefore);
+    }
+    // Starts insert on page.html, as it was, in a fresh folder (with saved.part, when given).
+    Started InsertAt(const Moment& moment, const std::string& saved = "") {
+        m_folder.emplace();
+        m_folder->WriteFile("page.html", kBefore);
+        if (!saved.empty()) m_folder->WriteFile("saved.part", saved);
+        return StartAt(moment, Folder(), {"insert", "page.html"}, Folder());
+    }
+    const fs::path& Folder() const { return m_folder->Path(); }
+    std::string Document() const { return test::ReadFileBytes(Folder() / "page.html"); }
+    std::set<std::string> Names() const { return test::FolderNames(Folder()); }
+
+    static inline std::string s_after;
+    static inline const std::set<std::string> kLeft = {"err.txt", "out.txt", "page.html"};
+    std::optional<test::TemporaryFolder> m_folder;
 };
 
-Insertion InterruptionTest::s_insertion;
-
-TEST_F(InterruptionTest, KilledAtAnyMomentTheDocumentIsEitherAsItWasOrCompletelyNew) {
-    for (const Moment moment : kMoments) {
-        SCOPED_TRACE(Name(moment));
-        const test::TemporaryFolder folder;
-        const fs::path path = folder.WriteFile("page.html", s_insertion.before);
-        FolderWatch watch(folder.Path());
-        const pid_t child = Start({"insert", path.string()}, folder.Path());
-        watch.Await(moment, child);
-        ::kill(child, SIGKILL);
-        Wait(child);
-        const std::string now = test::ReadFileBytes(path);
-        EXPECT_TRUE(now == s_insertion.before || now == s_insertion.after)
-            << now.size() << " bytes";
-    }
-}
-
-TEST_F(InterruptionTest, ASignalRemovesTheTemporaryFileAndEndsWithTheSignalsStatus) {
+// Killed, the tool leaves its temporary file behind; a signal it can catch removes it and ends
+// the tool with the signal's status.
+TEST_F(InterruptionTest, SignalledAtAnyMomentTheDocumentIsEitherAsItWasOrCompletelyNew) {
     int whileWriting = 0;
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        for (const Moment moment :
-             {Moment::Start, Moment::TemporaryCreated, Moment::TemporaryWritten}) {
-            SCOPED_TRACE(std::to_string(signal) + " " + Name(moment));
-            const test::TemporaryFolder folder;
-            const fs::path path = folder.WriteFile("page.html", s_insertion.before);
-            FolderWatch watch(folder.Path());
-            const pid_t child = Start({"insert", path.string()}, folder.Path());
-            whileWriting += watch.Await(moment, child) && moment != Moment::Start ? 1 : 0;
-            ::kill(child, signal);
-            const int status = Wait(child);
-            const std::string now = test::ReadFileBytes(path);
-            if (WIFSIGNALED(status)) {
-                EXPECT_EQ(WTERMSIG(status), signal);  // the shell shows 128 + signal
-                EXPECT_TRUE(now == s_insertion.before || now == s_insertion.after);
+    for (const int signal : {SIGKILL, SIGINT, SIGTERM, SIGHUP}) {
+        for (const Moment& moment : kMoments) {
+            SCOPED_TRACE(std::to_string(signal) + " " + moment.name);
+            const Started started = InsertAt(moment);
+            whileWriting += started.reached && moment.event != 0 ? 1 : 0;
+            ::kill(started.child, signal);
+            const int status = test::WaitForTool(started.child);
+            if (status == test::kSignalled + signal) {
+                EXPECT_TRUE(Document() == kBefore || Document() == s_after)
+                    << Document().size() << " bytes";
             } else {
-                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-                EXPECT_EQ(now, s_insertion.after);
+                EXPECT_EQ(status, 0);
+                EXPECT_EQ(Document(), s_after);
             }
-            EXPECT_EQ(test::FolderNames(folder.Path()),
-                      (std::set<std::string>{"err.txt", "out.txt", "page.html"}));
+            if (signal != SIGKILL) {
+                EXPECT_EQ(Names(), kLeft);
+            }
         }
     }
     EXPECT_GT(whileWriting, 0);
 }
 
 TEST_F(InterruptionTest, WithTwoJobsASignalOrAClosedPipeLeavesNoTemporaryFile) {
-    const std::string before = Page(1 << 19);
     const std::set<std::string> pages = {"a.html", "b.html", "c.html", "d.html"};
-    const auto site = [&](const test::TemporaryFolder& folder) {
-        for (const std::string& name : pages) folder.WriteFile("site/" + name, before);
-        return folder.Path() / "site";
-    };
     // Every file of the site is a page as it was or as inserted, or the backup of one as it was.
-    const auto expectWhole = [&](const fs::path& folder) {
-        for (const auto& entry : fs::directory_iterator(folder)) {
+    const auto expectWhole = [&](const fs::path& site) {
+        for (const auto& entry : fs::directory_iterator(site)) {
             const std::string name = entry.path().filename().string();
             SCOPED_TRACE(name);
             EXPECT_FALSE(name.starts_with(".tagsmith-"));
             const std::string now = test::ReadFileBytes(entry.path());
             if (pages.contains(name)) {
-                EXPECT_TRUE(now == before || (now.find(kOldTag) == std::string::npos &&
-                                              now.ends_with("</body></html>\n")));
+                EXPECT_TRUE(now == kBefore || (now.find(kOldTag) == std::string::npos &&
+                                               now.ends_with("</body></html>\n")));
             } else {
-                EXPECT_EQ(now, before);
+                EXPECT_EQ(now, kBefore);
             }
         }
     };
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    // The last run's output goes into a pipe nobody reads: a failure with a message, not a
+    // silent SIGPIPE.
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
+        SCOPED_TRACE(signal);
         const test::TemporaryFolder folder;
-        const fs::path path = site(folder);
-        FolderWatch watch(path);
-        const pid_t child =
-            Start({"insert", "--backup", "--jobs", "2", path.string()}, folder.Path());
-        watch.Await(Moment::TemporaryCreated, child);
-        ::kill(child, signal);
-        const int status = Wait(child);
-        EXPECT_TRUE((WIFSIGNALED(status) && WTERMSIG(status) == signal) ||
-                    (WIFEXITED(status) && WEXITSTATUS(status) == 0));
-        expectWhole(path);
+        for (const std::string& name : pages) folder.WriteFile("site/" + name, kBefore);
+        int ends[2] = {-1, -1};
+        if (signal == SIGPIPE) {
+            ASSERT_EQ(::pipe(ends), 0);
+            ::close(ends[0]);
+        }
+        const Started started =
+            StartAt(signal == SIGPIPE ? kStart : kTemporaryCreated, folder.Path(),
+                    {"insert", "--backup", "--jobs", "2", "site"}, folder.Path() / "site", ends[1]);
+        if (signal != SIGPIPE) ::kill(started.child, signal);
+        const int status = test::WaitForTool(started.child);
+        if (signal == SIGPIPE) {
+            EXPECT_EQ(status, 1);
+            EXPECT_EQ(test::ReadFileBytes(folder.Path() / "err.txt"),
+                      "tagsmith: cannot write the output: Broken pipe\n");
+        } else {
+            EXPECT_TRUE(status == test::kSignalled + signal || status == 0) << status;
+        }
+        expectWhole(folder.Path() / "site");
     }
-    // Output into a pipe nobody reads: a failure with a message, not a silent SIGPIPE.
-    const test::TemporaryFolder folder;
-    const fs::path path = site(folder);
-    int ends[2];
-    ASSERT_EQ(::pipe(ends), 0);
-    ::close(ends[0]);
-    const pid_t child = ::fork();
-    const std::string err = (folder.Path() / "err.txt").string();
-    if (child == 0) {
-        ::dup2(ends[1], 1);
-        ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-        ::execl((test::BinaryFolder() / "tagsmith-cli").c_str(), "tagsmith-cli", "insert",
-                "--jobs", "2", path.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    ::close(ends[1]);
-    const int status = Wait(child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
-    EXPECT_EQ(test::ReadFileBytes(err), "tagsmith: cannot write the output: Broken pipe\n");
-    expectWhole(path);
 }
 
 TEST_F(InterruptionTest, AnotherProgramSavingTheDocumentMeanwhileIsNeverOverwrittenOrCut) {
-    const std::string& first = s_insertion.before;
-    const std::string second = first + "\n\n\n";  // the same words, three more line ends
-    const std::string tagLine = s_insertion.after.substr(s_insertion.after.find("<meta "));
+    const std::string second = kBefore + "\n\n\n";  // the same words, three more line ends
+    const std::string tagLine = s_after.substr(s_after.find("<meta "));
     const std::string tag = tagLine.substr(0, tagLine.find('\n'));
-    const std::set<std::string> allowed = {first, second, BuildInsertedDocument(first, tag).content,
+    const std::set<std::string> allowed = {kBefore, second,
+                                           BuildInsertedDocument(kBefore, tag).content,
                                            BuildInsertedDocument(second, tag).content};
     ASSERT_EQ(allowed.size(), 4u);
-    ASSERT_TRUE(allowed.contains(s_insertion.after));
+    ASSERT_TRUE(allowed.contains(s_after));
     int refusals = 0;
-    for (const Moment moment : kMoments) {
-        SCOPED_TRACE(Name(moment));
-        const test::TemporaryFolder folder;
-        const fs::path path = folder.WriteFile("page.html", first);
-        const fs::path saved = folder.WriteFile("saved.part", second);
-        FolderWatch watch(folder.Path());
-        const pid_t child = Start({"insert", path.string()}, folder.Path());
+    for (const Moment& moment : kMoments) {
+        SCOPED_TRACE(moment.name);
+        const Started started = InsertAt(moment, second);
         // The other program saves as editors do: a new file renamed over the document.
-        watch.Await(moment, child);
-        ASSERT_EQ(::rename(saved.c_str(), path.c_str()), 0);
-        const int status = Wait(child);
-        const std::string now = test::ReadFileBytes(path);
-        EXPECT_TRUE(allowed.contains(now)) << now.size() << " bytes";
-        ASSERT_TRUE(WIFEXITED(status));
-        if (WEXITSTATUS(status) == 1) {
+        ASSERT_EQ(::rename((Folder() / "saved.part").c_str(), (Folder() / "page.html").c_str()), 0);
+        const int status = test::WaitForTool(started.child);
+        EXPECT_TRUE(allowed.contains(Document())) << Document().size() << " bytes";
+        if (status == 1) {
             ++refusals;
-            EXPECT_EQ(now, second);
-            EXPECT_EQ(test::ReadFileBytes(folder.Path() / "err.txt"),
-                      "tagsmith: " + path.string() +
-                          ": Not inserted: The document was changed by another program while "
-                          "the tag was being inserted. Nothing was written.\n");
+            EXPECT_EQ(Document(), second);
+            EXPECT_EQ(test::ReadFileBytes(Folder() / "err.txt"),
+                      "tagsmith: page.html: Not inserted: The document was changed by another "
+                      "program while the tag was being inserted. Nothing was written.\n");
         } else {
-            EXPECT_EQ(WEXITSTATUS(status), 0);
+            EXPECT_EQ(status, 0);
         }
-        EXPECT_EQ(test::FolderNames(folder.Path()),
-                  (std::set<std::string>{"err.txt", "out.txt", "page.html"}));
+        EXPECT_EQ(Names(), kLeft);
     }
     RecordProperty("refusals", refusals);
 }

@@ -1,6 +1,6 @@
 // tagsmith-cli run as real processes the way a hostile user would run it on a site: standard
-// descriptors closed, a report written over a document, and dry-run diffs handed to GNU patch on
-// names that hold blanks, line breaks and bytes that are no UTF-8.
+// descriptors closed, a report written over a protected file, and dry-run diffs handed to GNU patch
+// on names that hold blanks, line breaks and bytes that are no UTF-8.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -29,25 +29,14 @@ std::string Page(const std::string& title) {
 // A page insert refuses: it has no </head>.
 const std::string kHeadless = "<html>\n<body>\n<p>Basil and thyme, basil and thyme.</p>\n</html>\n";
 
-struct ToolRun {
-    int status = -1;
-    std::string err;
-};
-
-// Runs "tagsmith-cli ARGUMENTS REDIRECTIONS" in the folder; stdout is thrown away unless the
-// redirections say otherwise.
-ToolRun Tool(const fs::path& folder, const std::vector<std::string>& arguments,
-             const std::string& redirections = ">/dev/null") {
+// Runs "tagsmith-cli ARGUMENTS >/dev/null 2>/dev/null REDIRECTIONS" in the folder: its status.
+int Tool(const fs::path& folder, const std::vector<std::string>& arguments,
+         const std::string& redirections = "") {
     std::string command = "cd " + test::ShellQuoted(folder.string()) + " && " +
                           test::ShellQuoted((test::BinaryFolder() / "tagsmith-cli").string());
     for (const std::string& argument : arguments) command += " " + test::ShellQuoted(argument);
-    const fs::path err = folder / ".err";
-    command += " 2>" + test::ShellQuoted(err.string()) + " " + redirections;
-    const int raw = std::system(command.c_str());
-    ToolRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1,
-                fs::exists(err) ? test::ReadFileBytes(err) : ""};
-    fs::remove(err);
-    return run;
+    const int raw = std::system((command + " >/dev/null 2>/dev/null " + redirections).c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
 // Every regular file below the folder with its bytes (hidden names and links left out).
@@ -71,8 +60,7 @@ TEST(SiteSafetyTest, AClosedStandardDescriptorNeverLeadsIntoADocument) {
                              i % 2 == 0 ? Page("Herbs") : kHeadless);
         }
         // The error stream is closed after the tool's own redirection of it.
-        const ToolRun run = Tool(folder.Path(), {"insert", "--jobs", "2", "."}, closed);
-        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(Tool(folder.Path(), {"insert", "--jobs", "2", "."}, closed), 1);
         for (const auto& [name, bytes] : Files(folder.Path())) {
             EXPECT_EQ(bytes.find("tagsmith"), std::string::npos) << name;
             const bool refused = bytes.find("</head>") == std::string::npos;
@@ -81,24 +69,15 @@ TEST(SiteSafetyTest, AClosedStandardDescriptorNeverLeadsIntoADocument) {
     }
 }
 
-TEST(SiteSafetyTest, TheReportNeverReplacesADocumentOrAWriteProtectedFile) {
+// A write-protected file (which a checked-out case folder cannot hold) is not replaced by the
+// report; the case folders report-* check the other names report refuses.
+TEST(SiteSafetyTest, TheReportNeverReplacesAWriteProtectedFile) {
     const test::TemporaryFolder folder;
     folder.WriteFile("site/a.html", Page("Apples"));
-    folder.WriteFile("site/b.html", Page("Basil"));
     fs::permissions(folder.WriteFile("protected.html", "mine\n"), fs::perms::owner_read);
-    fs::create_symlink("site/a.html", folder.Path() / "link.html");
     const auto before = Files(folder.Path());
-    const struct {
-        const char* page;
-        int status;
-    } refused[] = {{"site/b.html", 1}, {"link.html", 1}, {"protected.html", 1}, {"", 2}};
-    for (const auto& c : refused) {
-        EXPECT_EQ(Tool(folder.Path(), {"report", "-o", c.page, "site"}).status, c.status) << c.page;
-        EXPECT_EQ(Files(folder.Path()), before) << c.page;
-    }
-    // A page inside the site is written (later walks pass over it: a case folder checks that).
-    EXPECT_EQ(Tool(folder.Path(), {"report", "-o", "site/report.html", "site"}).status, 0);
-    EXPECT_EQ(Files(folder.Path()).size(), before.size() + 1);
+    EXPECT_EQ(Tool(folder.Path(), {"report", "-o", "protected.html", "site"}), 1);
+    EXPECT_EQ(Files(folder.Path()), before);
 }
 
 TEST(SiteSafetyTest, GnuPatchAppliesTheDryRunToExactlyTheNamedDocuments) {
@@ -116,13 +95,12 @@ TEST(SiteSafetyTest, GnuPatchAppliesTheDryRunToExactlyTheNamedDocuments) {
     }
     const fs::path diff = patched.Path() / ".diff";
     EXPECT_EQ(Tool(patched.Path(), {"insert", "--dry-run", "site"},
-                   ">" + test::ShellQuoted(diff.string()))
-                  .status,
+                   ">" + test::ShellQuoted(diff.string())),
               0);
     const std::string patch = "cd " + test::ShellQuoted(patched.Path().string()) +
                               " && patch -p0 -s -i " + test::ShellQuoted(diff.string());
     EXPECT_EQ(std::system(patch.c_str()), 0);
-    EXPECT_EQ(Tool(inserted.Path(), {"insert", "site"}).status, 0);
+    EXPECT_EQ(Tool(inserted.Path(), {"insert", "site"}), 0);
     const auto files = Files(patched.Path());
     EXPECT_EQ(files, Files(inserted.Path()));
     EXPECT_EQ(files.at("site/my"), "not a document\n");

@@ -2,30 +2,27 @@
 // its exit status and the files it left with the expected ones there. A new case is a folder:
 //   args          the arguments, one a line
 //   status        the exit status (0 when missing)
-//   expected.out, expected.err   stdout and stderr (empty when missing)
-//   after/NAME    the bytes (and permission bits) file NAME must hold after the run
+//   expected.out, expected.err   stdout and stderr (empty when missing); "{work}" in them stands
+//                 for the folder the tool runs in
+//   stdout        a file to write the output to instead, such as /dev/full
+//   after/NAME    the bytes (and permission bits) file NAME (a path) must hold after the run;
+//                 every other input file must be left as it was
 //   meanwhile     "DOCUMENT EDITED [READS]": once the tool has read DOCUMENT (READS times, 1 when
 //                 missing), and before it has written its new content, DOCUMENT is rewritten in
-//                 place (same inode) with the bytes of EDITED (of the same size), as an editor saves
+//                 place (same inode) with the bytes of EDITED (of the same size), as editors save
 //   data/         a data folder for --data-dir; zpm.dat is added from the build when missing
 //   anything else is an input file, copied to the folder the tool runs in.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <signal.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/ToolProcess.h"
 #include "fakes/TestSupport.h"
 
 namespace tagsmith::test {
@@ -46,63 +43,29 @@ std::vector<std::string> Lines(const std::string& text) {
 
 bool IsCaseControlFile(const std::string& name) {
     return name == "args" || name == "status" || name == "meanwhile" || name == "after" ||
-           name.starts_with("expected.");
+           name == "stdout" || name.starts_with("expected.");
 }
 
-pid_t Start(const fs::path& work, const std::vector<std::string>& arguments) {
-    const std::string tool = (BinaryFolder() / "tagsmith-cli").string();
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::chdir(work.c_str()) != 0) ::_exit(126);
-        ::dup2(::open("../out", O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
-        ::dup2(::open("../err", O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-        std::vector<char*> argv{const_cast<char*>(tool.c_str())};
-        for (const std::string& argument : arguments)
-            argv.push_back(const_cast<char*>(argument.data()));
-        argv.push_back(nullptr);
-        ::execv(tool.c_str(), argv.data());
-        ::_exit(127);
-    }
-    return child;
-}
-
-// The names of the folder's events of the given kinds; with a child to wait for, waits (a minute
-// at most) for the first, or until the child ends.
-std::vector<std::string> Events(int watch, std::uint32_t kinds, pid_t waitFor = 0) {
-    const bool wait = waitFor != 0;
-    const int ended = wait ? static_cast<int>(::syscall(SYS_pidfd_open, waitFor, 0)) : -1;
-    std::vector<std::string> names;
-    alignas(inotify_event) char buffer[4096];
-    pollfd ready[2] = {{watch, POLLIN, 0}, {ended, POLLIN, 0}};
-    while (::poll(ready, wait ? 2 : 1, wait ? 60'000 : 0) > 0 && (ready[0].revents & POLLIN)) {
-        const ssize_t length = ::read(watch, buffer, sizeof buffer);
-        for (ssize_t at = 0; at < length;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            if ((event->mask & kinds) != 0 && event->len > 0) names.emplace_back(event->name);
-            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-        }
-        if (wait && !names.empty()) break;
-    }
-    if (ended >= 0) ::close(ended);
-    return names;
-}
-
-// Once the tool has read the document the given number of times, stops it and, if it has not finished writing its
-// temporary file yet (so it has not compared the document with the one it read), rewrites the
-// document in place. False when the tool was already past that point.
+// Once the tool has read the document the given number of times, stops it and, if it has not
+// finished writing its temporary file yet (so it has not compared the document with the one it
+// read), rewrites the document in place. False when the tool was already past that point.
 bool EditWhileWriting(pid_t child, const fs::path& work, const std::string& document,
                       const std::string& edited, int reads, int watch) {
+    bool written = false;
+    const auto see = [&](const std::vector<std::pair<std::uint32_t, std::string>>& events) {
+        for (const auto& [kind, name] : events) {
+            reads -= (kind & IN_CLOSE_NOWRITE) && name == document ? 1 : 0;
+            written |= (kind & IN_CLOSE_WRITE) && name.starts_with(".tagsmith-");
+        }
+        return !events.empty();
+    };
     while (reads > 0) {
-        const std::vector<std::string> closed = Events(watch, IN_CLOSE_NOWRITE, child);
-        if (closed.empty()) return false;
-        reads -= static_cast<int>(std::count(closed.begin(), closed.end(), document));
+        if (!see(FolderEvents(watch, child))) return false;
     }
     ::kill(child, SIGSTOP);
     int status = 0;
     ::waitpid(child, &status, WUNTRACED);
-    bool written = false;
-    for (const std::string& name : Events(watch, IN_CLOSE_WRITE))
-        written |= name.starts_with(".tagsmith-");
+    see(FolderEvents(watch));
     if (!written)
         std::ofstream(work / document, std::ios::binary | std::ios::in | std::ios::out) << edited;
     ::kill(child, SIGCONT);
@@ -117,6 +80,13 @@ class FixtureCaseTest : public testing::TestWithParam<std::string> {};
 TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
     const fs::path source = CaseFolder() / GetParam();
     const auto read = [&](const std::string& name) { return ReadFileBytes(source / name); };
+    // The expected output, with the folder the tool runs in for each "{work}".
+    const auto expected = [&](const std::string& name, const fs::path& work) {
+        std::string text = read(name);
+        for (std::size_t at; (at = text.find("{work}")) != std::string::npos;)
+            text.replace(at, 6, work.string());
+        return text;
+    };
     const std::vector<std::string> arguments = Lines(read("args"));
     std::istringstream meanwhile(read("meanwhile"));
     std::string document, edited;
@@ -148,33 +118,36 @@ TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
             fs::copy_file(BinaryFolder() / "zpm.dat", work / "data" / "zpm.dat");
         const int watch = ::inotify_init1(IN_CLOEXEC);
         ASSERT_GE(::inotify_add_watch(watch, work.c_str(), IN_CLOSE_NOWRITE | IN_CLOSE_WRITE), 0);
-        const pid_t child = Start(work, arguments);
-        const bool landed = document.empty() ||
-                            EditWhileWriting(child, work, document, read(edited), reads, watch);
-        // A minute as a guard: a tool that hangs is killed and fails the case.
-        const int ended = static_cast<int>(::syscall(SYS_pidfd_open, child, 0));
-        pollfd done{ended, POLLIN, 0};
-        const bool hung = ::poll(&done, 1, 60'000) <= 0;
-        if (hung) ::kill(child, SIGKILL);
-        ::close(ended);
-        int status = 0;
-        ::waitpid(child, &status, 0);
+        const fs::path out = fs::exists(source / "stdout") ? Lines(read("stdout"))[0] : "";
+        const pid_t child =
+            StartTool(arguments, work, CreatedFile(out.empty() ? folder.Path() / "out" : out),
+                      CreatedFile(folder.Path() / "err"));
+        const bool landed =
+            document.empty() || EditWhileWriting(child, work, document, read(edited), reads, watch);
+        const int status = WaitForTool(child);
         ::close(watch);
-        ASSERT_FALSE(hung) << "the tool did not end within a minute";
+        ASSERT_NE(status, -1) << "the tool did not end within a minute";
         if (!landed) continue;
 
-        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, expectedStatus);
-        EXPECT_EQ(ReadFileBytes(folder.Path() / "out"), read("expected.out"));
-        EXPECT_EQ(ReadFileBytes(folder.Path() / "err"), read("expected.err"));
-        if (fs::exists(source / "after")) {
-            for (const auto& entry : fs::directory_iterator(source / "after")) {
-                const std::string name = entry.path().filename().string();
-                EXPECT_EQ(ReadFileBytes(work / name), ReadFileBytes(entry.path())) << name;
+        EXPECT_EQ(status, expectedStatus);
+        EXPECT_EQ(ReadFileBytes(folder.Path() / "out"), expected("expected.out", work));
+        EXPECT_EQ(ReadFileBytes(folder.Path() / "err"), expected("expected.err", work));
+        // The files of after/ (in its folders too) hold the bytes and permission bits given there;
+        // every other input file is left as it was.
+        for (const auto& entry : fs::recursive_directory_iterator(source)) {
+            const fs::path name = fs::relative(entry.path(), source);
+            const bool after = *name.begin() == "after";
+            if (!entry.is_regular_file() || entry.is_symlink() ||
+                (!after && (IsCaseControlFile(name.begin()->string()) ||
+                            fs::exists(source / "after" / name))))
+                continue;
+            const fs::path file = after ? fs::relative(name, "after") : name;
+            EXPECT_EQ(ReadFileBytes(work / file), ReadFileBytes(entry.path())) << name;
+            if (after) {
                 // Checked out alike, the inputs and after/ share their permission bits.
-                EXPECT_EQ(fs::status(work / name).permissions(),
-                          fs::status(entry.path()).permissions())
+                EXPECT_EQ(fs::status(work / file).permissions(), entry.status().permissions())
                     << name;
-                expectedNames.insert(name);
+                expectedNames.insert(file.begin()->string());
             }
         }
         EXPECT_EQ(FolderNames(work), expectedNames);
