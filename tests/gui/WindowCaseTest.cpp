@@ -1,8 +1,8 @@
 // Runs the built window on each folder under tests/gui/window-cases and compares how it ended
 // with what the folder expects. A new case is a folder:
 //   args          the arguments, one a line
-//   env           changes to the environment, one a line: NAME=VALUE sets, NAME alone removes
-//                 (the run has QT_QPA_PLATFORM=offscreen and a configuration folder of its own)
+//   env           env(1)'s arguments for the run, one a line: --unset=NAME first, then NAME=VALUE
+//                 (the window gets a configuration folder of its own besides)
 //   state         the saved state the window starts with
 //   config        a file put where the configuration folder belongs: no state can be saved
 //   signal        TERM, INT or HUP, sent once the window says it is up ("ready" on stdout)
@@ -41,32 +41,6 @@ std::vector<std::string> Lines(const fs::path& file) {
     return lines;
 }
 
-// The environment of a run: this program's, changed by the case's env lines.
-std::vector<std::string> Environment(const fs::path& config, const fs::path& changes) {
-    std::map<std::string, std::string> variables;
-    std::vector<std::string> lines{"QT_QPA_PLATFORM=offscreen", "TAGSMITH_ANNOUNCE_READY=1",
-                                   "XDG_CONFIG_HOME=" + config.string()};
-    for (const std::string& line : Lines(changes)) lines.push_back(line);
-    for (char** entry = environ; *entry != nullptr; ++entry) lines.insert(lines.begin(), *entry);
-    for (const std::string& line : lines) {
-        if (line.find('=') == std::string::npos) {
-            variables.erase(line);
-        } else {
-            variables[line.substr(0, line.find('='))] = line;
-        }
-    }
-    std::vector<std::string> environment;
-    for (const auto& [name, line] : variables) environment.push_back(line);
-    return environment;
-}
-
-std::vector<char*> Pointers(std::vector<std::string>& texts) {
-    std::vector<char*> pointers;
-    for (std::string& text : texts) pointers.push_back(text.data());
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
 // The pipe's text until it ends, or until `until` has come; false when it stays silent a minute.
 bool ReadPipe(int descriptor, std::string& text, const std::string& until = {}) {
     for (;;) {
@@ -92,11 +66,16 @@ TEST_P(WindowCaseTest, EndsWithTheExpectedOutputStatusAndState) {
         fs::create_directories(state.parent_path());
         fs::copy_file(folder / "state", state);
     }
-    std::vector<std::string> arguments = Lines(folder / "args");
-    arguments.insert(arguments.begin(), (BinaryFolder() / "tagsmith").string());
-    std::vector<std::string> environment = Environment(config, folder / "env");
-    const std::vector<char*> argv = Pointers(arguments);
-    const std::vector<char*> envp = Pointers(environment);
+    // env(1) starts the window with the case's changes to the environment.
+    std::vector<std::string> arguments = Lines(folder / "env");
+    arguments.insert(arguments.begin(), "/usr/bin/env");
+    arguments.push_back("XDG_CONFIG_HOME=" + config.string());
+    arguments.push_back("TAGSMITH_ANNOUNCE_READY=1");
+    arguments.push_back((BinaryFolder() / "tagsmith").string());
+    for (const std::string& argument : Lines(folder / "args")) arguments.push_back(argument);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
     const std::string err = (home.Path() / "err").string();
     int out[2];
     ASSERT_EQ(::pipe(out), 0);
@@ -106,7 +85,7 @@ TEST_P(WindowCaseTest, EndsWithTheExpectedOutputStatusAndState) {
         ::close(out[0]);
         ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
         if (::chdir(home.Path().c_str()) != 0) ::_exit(126);
-        ::execve(argv[0], argv.data(), envp.data());
+        ::execv(argv[0], argv.data());
         ::_exit(127);
     }
     ::close(out[1]);
