@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QGlyphRun>
 #include <QPlainTextEdit>
 #include <QRawFont>
 #include <QTextLayout>
 #include <string>
-#include <vector>
 
 #include "GuiFixture.h"
+#include "fakes/CaseTable.h"
 #include "gui/UiFonts.h"
 
 namespace tagsmith::test {
@@ -39,27 +40,18 @@ TEST_F(ScriptsInWindowTest, TheOutputBoxShowsAndDrawsTheWordsOfEveryPage) {
             << "The font \"" << family << "\" is missing: scripts/setup --all installs it "
             << "(Debian fonts-liberation2 and fonts-noto-cjk).";
     }
-    struct Case {
-        const char* page;  // below tests/e2e/cases/words-of-other-scripts/scripts
-        const char* button;
-        std::vector<std::string> words;
-    };
-    const Case cases[] = {
-        {"ru.html", "cmdListWords", {"Ремонт", "велосипедов", "колёс"}},
-        {"ru.html", "cmdGenerateKeywordMetaTag", {"Ремонт, велосипедов, Москве"}},
-        {"zh.html", "cmdListWords", {"软件", "管理", "系统"}},
-        {"zh.html", "cmdGenerateKeywordMetaTag", {"软件, 管理, 系统, 升级"}},
-    };
+    const std::filesystem::path pages =
+        SourceFolder() / "tests" / "e2e" / "cases" / "words-of-other-scripts" / "scripts";
+    const auto rows = ReadCaseTable("gui/ScriptsInWindowCases.txt");
+    ASSERT_FALSE(rows.empty());
     Start();
     auto* box = Find<QPlainTextEdit>("txbMetaTag");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.page) + " / " + c.button);
-        Choose((SourceFolder() / "tests" / "e2e" / "cases" / "words-of-other-scripts" / "scripts" / c.page).string());
-        Click(c.button);
-        const std::string output = OutputText();
-        for (const std::string& word : c.words) {
-            EXPECT_NE(output.find(word), std::string::npos) << word << " not in:\n" << output;
-        }
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row[0] + " / " + row[1]);
+        Choose((pages / row[0]).string());
+        Click(row[1].c_str());
+        EXPECT_NE(OutputText().find(row[2]), std::string::npos) << row[2] << " not in:\n"
+                                                                << OutputText();
         for (const QString& line : box->toPlainText().split(QLatin1Char('\n'))) {
             EXPECT_EQ(DrawnOutsideTheList(line, box->font()).join(", ").toStdString(), "")
                 << line.toStdString();

@@ -104,7 +104,7 @@ TEST_F(WindowCommandsTest, SettingsSurviveQuitAndComeBackInTheWidgets) {
     auto* begin = Find<QLineEdit>("txbBeginMetaTagWith");
     begin->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(begin, "bikes \"new\"");  // quotes are doubled in the saved file
-    Click("chkLargeWindow");  // moves the focus away from the boxes
+    Click("chkLargeWindow");                   // moves the focus away from the boxes
     Click("cmdQuit");
     EXPECT_EQ(run->ends, 1);
     EXPECT_FALSE(Window().isVisible());

@@ -39,10 +39,6 @@ private:
     std::function<void()> m_onPaint;
 };
 
-QRect InWindow(QWidget* widget, QWidget* window) {
-    return {widget->mapTo(window, QPoint(0, 0)), widget->size()};
-}
-
 TEST_F(WindowKeyboardTest, TabVisitsEveryControlAndBothLinksInReadingOrderAndLeavesTheOutputBox) {
     Start();
     Choose(Document("page.htm", kPage));  // every command enabled, both backup options shown
@@ -70,8 +66,8 @@ TEST_F(WindowKeyboardTest, TabVisitsEveryControlAndBothLinksInReadingOrderAndLea
     // Reading order: each control lies on the row below the one before it, or on the same row
     // further right.
     for (std::size_t i = 1; i < visited.size(); ++i) {
-        const QRect before = InWindow(visited[i - 1], &Window());
-        const QRect next = InWindow(visited[i], &Window());
+        const QRect before(visited[i - 1]->mapTo(&Window(), QPoint()), visited[i - 1]->size());
+        const QRect next(visited[i]->mapTo(&Window(), QPoint()), visited[i]->size());
         const bool sameRow =
             std::abs(next.center().y() - before.center().y()) < before.height() / 2;
         EXPECT_TRUE(sameRow ? next.left() > before.left() : next.top() > before.center().y())
