@@ -37,22 +37,16 @@ constexpr const char* kPage =
     "<body>\r\n<p>Bicycle repairs, bicycle servicing and wheel building.</p>\r\n</body>\r\n"
     "</html>\r\n";
 
-// Runs a function each time a widget is painted.
+// Runs a function each time a widget it filters is painted.
 class PaintWatcher : public QObject {
 public:
-    PaintWatcher(QWidget& widget, std::function<void()> onPaint)
-        : m_widget(widget), m_onPaint(std::move(onPaint)) {
-        m_widget.installEventFilter(this);
-    }
-    ~PaintWatcher() override { m_widget.removeEventFilter(this); }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &m_widget && event->type() == QEvent::Paint) m_onPaint();
+    explicit PaintWatcher(std::function<void()> onPaint) : m_onPaint(std::move(onPaint)) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) m_onPaint();
         return false;
     }
 
 private:
-    QWidget& m_widget;
     std::function<void()> m_onPaint;
 };
 
@@ -78,14 +72,10 @@ using WindowKeyboardTest = GuiFixture;
 using HelpWindowTest = GuiFixture;
 using ScriptsInWindowTest = GuiFixture;
 
-TEST_F(WindowCommandsTest, GenerateAndListFillTheOutputAndStopEndsALongScanWithItsWordsSoFar) {
+TEST_F(WindowCommandsTest, AChosenFileFocusesGenerateAndStopEndsALongScanWithItsWordsSoFar) {
     Start();
     Choose(Document("page.html", kPage));
     EXPECT_EQ(QApplication::focusWidget(), Find("cmdGenerateKeywordMetaTag"));
-    Click("cmdGenerateKeywordMetaTag");
-    EXPECT_TRUE(OutputText().starts_with("<meta name=\"keywords\" content=\"")) << OutputText();
-    Click("cmdListWords");
-    EXPECT_NE(OutputText().find("bicycle"), std::string::npos);
 
     // A long scan: "List words" reads "Stop" and a click on it ends the scan. The page is long
     // enough that the scan still runs when the first progress is shown, also on a busy machine.
@@ -309,7 +299,8 @@ TEST_F(WindowKeyboardTest, ALongScanShowsItsWordsAndCountInMoreThanOneBatch) {
             shownTexts.insert(lastText);
             readOnlyLastSeen = output->isReadOnly();
         });
-    PaintWatcher painted(*count, [&] { shownCounts.insert(count->text()); });
+    PaintWatcher painted([&] { shownCounts.insert(count->text()); });
+    count->installEventFilter(&painted);
     Click("cmdListWords");
     QObject::disconnect(onText);
     EXPECT_GT(shownTexts.size(), 2u);
