@@ -74,6 +74,8 @@ protected:
     void Click(const char* name) { QTest::mouseClick(Find(name), Qt::LeftButton); }
     std::string OutputText() { return Window().Text(Control::txbMetaTag); }
 
+    // The folder of the run's saved state and documents.
+    const std::filesystem::path& Folder() const { return m_folder.Path(); }
     std::string Document(const std::string& name, const std::string& content) const {
         return m_folder.WriteFile(name, content).string();
     }

@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QGlyphRun>
 #include <QImage>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -15,7 +16,9 @@
 #include <QRawFont>
 #include <QTextLayout>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <regex>
 #include <set>
 #include <string>
@@ -69,7 +72,6 @@ QStringList DrawnOutsideTheList(const QString& line, const QFont& font) {
 
 using WindowCommandsTest = GuiFixture;
 using WindowKeyboardTest = GuiFixture;
-using HelpWindowTest = GuiFixture;
 using ScriptsInWindowTest = GuiFixture;
 
 TEST_F(WindowCommandsTest, AChosenFileFocusesGenerateAndStopEndsALongScanWithItsWordsSoFar) {
@@ -107,89 +109,6 @@ TEST_F(WindowCommandsTest, AChosenFileFocusesGenerateAndStopEndsALongScanWithIts
         << output.substr(0, 200);
     // What the widget shows is what the program holds, batches and all.
     EXPECT_EQ(FromDisplayText(Find<QPlainTextEdit>("txbMetaTag")->toPlainText()), output);
-}
-
-TEST_F(WindowCommandsTest, LimitBoxesAreCheckedWhenTheFocusLeavesThem) {
-    Start();
-    auto* keywords = Find<QLineEdit>("txbMaxNumKeywordsInMetaTag");
-    auto* bytes = Find<QLineEdit>("txbMaxNumBytesInMetaTag");
-    const std::tuple<QLineEdit*, const char*, const char*, bool> cases[] = {
-        {keywords, "7x", "7", false},
-        {keywords, "101", "50", true},
-        {bytes, "2000", "500", true},
-        {bytes, "", "", false}};
-    for (const auto& [box, typed, kept, message] : cases) {
-        messages.shown.clear();
-        box->setFocus(Qt::TabFocusReason);
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, typed);
-        Find("txbBeginMetaTagWith")->setFocus(Qt::TabFocusReason);
-        EXPECT_EQ(box->text(), kept) << typed;
-        EXPECT_EQ(messages.shown.size(), message ? 1u : 0u) << typed;
-        // After a message the box has the focus again.
-        EXPECT_EQ(QApplication::focusWidget() == box, message) << typed;
-    }
-    keywords->setFocus(Qt::TabFocusReason);
-    keywords->selectAll();
-    QTest::keyClicks(keywords, "123456");
-    EXPECT_EQ(keywords->text(), "1234");  // four characters at most
-}
-
-TEST_F(WindowCommandsTest, SettingsSurviveQuitAndComeBackInTheWidgets) {
-    GuiRun* run = &Start();
-    const std::string path = Document("shop.php", "<?php echo 1; ?><p>Bicycle shop</p>");
-    Choose(path);
-    Find<QComboBox>("cboBoldWeight")->setCurrentIndex(7);
-    Click("chkSpaceAfterComma");
-    auto* ignore = Find<QLineEdit>("txbWordsToIgnore");
-    ignore->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(ignore, "The  Shop");
-    auto* begin = Find<QLineEdit>("txbBeginMetaTagWith");
-    begin->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(begin, "bikes \"new\"");  // quotes are doubled in the saved file
-    Click("chkLargeWindow");                   // moves the focus away from the boxes
-    Click("cmdQuit");
-    EXPECT_EQ(run->ends, 1);
-    EXPECT_FALSE(Window().isVisible());
-
-    run = &Start();
-    EXPECT_EQ(Find<QLineEdit>("txbInputFile")->text().toStdString(), path);
-    EXPECT_EQ(Find<QComboBox>("cboBoldWeight")->currentText(), "8");
-    EXPECT_FALSE(Find<QCheckBox>("chkSpaceAfterComma")->isChecked());
-    EXPECT_EQ(Find<QLineEdit>("txbWordsToIgnore")->text(), "the,shop");
-    EXPECT_EQ(Find<QLineEdit>("txbBeginMetaTagWith")->text(), "bikes \"new\"");
-    EXPECT_EQ(Find<QRadioButton>("optInsertionWithBackup")->text(), "with backup");
-    EXPECT_FALSE(Find("optInsertionWithoutBackup")->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), Find("cmdGenerateKeywordMetaTag"));
-    Window().close();  // closing by the frame saves and ends too
-    EXPECT_EQ(run->ends, 1);
-}
-
-TEST_F(WindowCommandsTest, InsertShowAndCopyWorkOnARealDocument) {
-    for (const bool backup : {false, true}) {
-        GuiRun& run = Start();
-        const std::string path = Document(backup ? "with.htm" : "without.htm", kPage);
-        Choose(path);
-        if (backup) {
-            // On the option's own caption: "without backup" lies over the rest of its width.
-            QWidget* option = Find("optInsertionWithBackup");
-            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
-        }
-        EXPECT_EQ(run.logic.Settings().optInsertionWithBackup, backup);
-        Click("cmdGenerateKeywordMetaTag");
-        const std::string tag = GetMetaTag(OutputText());
-        Click("cmdCopyToClipboard");
-        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), tag);
-        messages.shown.clear();
-        Click("cmdInsert");
-        ASSERT_EQ(messages.shown.size(), backup ? 2u : 1u);
-        EXPECT_EQ(messages.shown[0].prompt, "Meta tag inserted successfully into document.");
-        EXPECT_EQ(std::filesystem::exists(path.substr(0, path.size() - 4) + ".bak.htm"), backup);
-        Click("cmdShowExistingKeywordMetaTag");
-        EXPECT_EQ(OutputText(),
-                  "TITLE: Riverside bicycle repairs\r\n\r\nKEYWORDS meta tag: " + tag + "\r\n\r\n");
-    }
 }
 
 TEST_F(WindowKeyboardTest, TabVisitsEveryControlAndBothLinksInReadingOrderAndLeavesTheOutputBox) {
@@ -233,29 +152,6 @@ TEST_F(WindowKeyboardTest, TabVisitsEveryControlAndBothLinksInReadingOrderAndLea
     QTest::keyClick(output, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), Find("cmdClearOutput"));
     EXPECT_EQ(output->toPlainText(), "");
-}
-
-TEST_F(WindowKeyboardTest, EnterAndSpacePressTheFocusedButtonAndOpenTheFocusedLink) {
-    Start();
-    Choose(Document("page.htm", kPage));
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
-        QWidget* generate = Find("cmdGenerateKeywordMetaTag");
-        generate->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(generate, key);
-        EXPECT_TRUE(OutputText().starts_with("<meta name=\"keywords\"")) << key;
-        QWidget* clear = Find("cmdClearOutput");
-        clear->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(clear, key);
-        EXPECT_EQ(OutputText(), "") << key;
-    }
-    for (const char* link : {"lblQuorlanSystems", "lblOnlineDocumentation"}) {
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
-            shell.opened.clear();
-            Find(link)->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(Find(link), key);
-            EXPECT_EQ(shell.opened.size(), 1u) << link << " " << key;
-        }
-    }
 }
 
 TEST_F(WindowKeyboardTest, TheStartingFocusIsDrawn) {
@@ -314,55 +210,125 @@ TEST_F(WindowKeyboardTest, ALongScanShowsItsWordsAndCountInMoreThanOneBatch) {
     EXPECT_TRUE(OutputText().starts_with("Rank Value Freq. Density")) << OutputText().substr(0, 80);
 }
 
-TEST_F(HelpWindowTest, F1OnACommandButtonShowsTheGuideCloseHidesItTheTitleBarBoxUnloadsIt) {
-    Start();
-    for (const char* focused : {"txbInputFile", "cmdGenerateKeywordMetaTag"}) {
-        EXPECT_TRUE(Window().Help() == nullptr || !Window().Help()->isVisible()) << focused;
-        Find(focused)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(Find(focused), Qt::Key_F1);
+// Runs each script under tests/gui/window-scripts (a new case is a file): a case table whose
+// rows are steps, a user's action or a look at what the window shows then ({folder} in a field
+// stands for the folder of the run's documents). Actions:
+//   start; document NAME|BYTES; choose NAME (the file dialog's answer); click CONTROL [|X (from
+//   its left edge)]; focus CONTROL; key KEY (Return, Ctrl+A, F1, ...) and type TEXT into the
+//   focused control; set CONTROL|PROPERTY|VALUE; call CONTROL|SLOT; move WINDOW|X,Y; shown WINDOW
+//   (waits until it is on the screen). Checks:
+//   output TEXT (the output box's); is, isnt and starts CONTROL|PROPERTY|VALUE (a Qt property);
+//   focused CONTROL; windows N (shown); above CONTROL|CONTROL; messages N [|PROMPT] and opened N
+//   (message boxes and links since the last look); ends N; clipboard TEXT; exists NAME|yes/no.
+class WindowScriptTest : public GuiFixture, public testing::WithParamInterface<std::string> {
+protected:
+    // The control of that name in any window, or the window itself.
+    QWidget* Control(const std::string& name) {
+        const QString wanted = QString::fromStdString(name);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == wanted) return window;
+            if (auto* control = window->findChild<QWidget*>(wanted)) return control;
+        }
+        ADD_FAILURE() << "no control " << name;
+        return &Window();
     }
-    HelpWindow* help = Window().Help();
-    ASSERT_NE(help, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
-    auto* guide = help->findChild<QPlainTextEdit*>(QStringLiteral("txbHelpScreen"));
-    auto* close = help->findChild<QPushButton*>(QStringLiteral("cmdClose"));
-    ASSERT_NE(guide, nullptr);
-    ASSERT_NE(close, nullptr);
-    EXPECT_TRUE(FromDisplayText(guide->toPlainText()).starts_with("An illustrated verson"));
-    EXPECT_LT(guide->geometry().bottom(), close->y());
-
-    help->move(40, 30);
-    const QPoint moved = help->pos();
-    QTest::mouseClick(close, Qt::LeftButton);
-    EXPECT_FALSE(help->isVisible());
-    Click("cmdHelp");
-    EXPECT_EQ(Window().Help(), help);
-    EXPECT_TRUE(help->isVisible());
-    EXPECT_EQ(help->pos(), moved);
-    // Escape, and Return or Enter on the focused Close button, hide it as Close does.
-    for (const auto& [key, onClose] :
-         {std::pair{Qt::Key_Escape, false}, std::pair{Qt::Key_Return, true},
-          std::pair{Qt::Key_Enter, true}}) {
-        Click("cmdHelp");
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
-        QWidget* target = onClose ? static_cast<QWidget*>(close) : guide;
-        target->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(target, key);
-        EXPECT_FALSE(help->isVisible()) << key;
+    std::string Property(const std::string& control, const std::string& name) {
+        const QVariant value = Control(control)->property(name.c_str());
+        const QPoint point = value.toPoint();
+        return value.typeId() == QMetaType::QPoint
+                   ? std::to_string(point.x()) + "," + std::to_string(point.y())
+                   : value.toString().toStdString();
     }
-    Click("cmdHelp");
-    help->showMinimized();
-    Click("cmdHelp");
-    EXPECT_FALSE(help->isMinimized());
+};
 
-    help->close();  // the title-bar box unloads it: the next showing places it afresh
-    EXPECT_TRUE(help->IsUnloaded());
-    Click("cmdHelp");
-    ASSERT_NE(Window().Help(), nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Window().Help()));
-    EXPECT_FALSE(Window().Help()->IsUnloaded());
-    EXPECT_NE(Window().Help()->pos(), moved);
+TEST_P(WindowScriptTest, EachStepDoesOrShowsWhatItSays) {
+    const auto rows = ReadCaseTable("gui/window-scripts/" + GetParam());
+    ASSERT_FALSE(rows.empty());
+    GuiRun* run = nullptr;
+    std::vector<std::string> row;
+    const auto text = [&](std::size_t field) { return QString::fromStdString(row[field]); };
+    const auto number = [&] { return std::stoul(row[1]); };
+    const std::map<std::string, std::function<void()>> steps{
+        {"start", [&] { run = &Start(); }},
+        {"document", [&] { Document(row[1], row[2]); }},
+        {"choose", [&] { Choose((Folder() / row[1]).string()); }},
+        {"click",
+         [&] {
+             QWidget* control = Control(row[1]);
+             const QPoint at(row[2].empty() ? control->width() / 2 : std::stoi(row[2]),
+                             control->height() / 2);
+             QTest::mouseClick(control, Qt::LeftButton, {}, at);
+         }},
+        {"focus", [&] { Control(row[1])->setFocus(Qt::TabFocusReason); }},
+        {"key",
+         [&] {
+             const QKeyCombination key = QKeySequence(text(1))[0];
+             QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+         }},
+        {"type", [&] { QTest::keyClicks(QApplication::focusWidget(), text(1)); }},
+        {"set", [&] { Control(row[1])->setProperty(row[2].c_str(), text(3)); }},
+        {"call", [&] { QMetaObject::invokeMethod(Control(row[1]), row[2].c_str()); }},
+        {"move",
+         [&] {
+             const QStringList xy = text(2).split(QLatin1Char(','));
+             Control(row[1])->move(xy[0].toInt(), xy[1].toInt());
+         }},
+        {"shown", [&] { EXPECT_TRUE(QTest::qWaitForWindowExposed(Control(row[1]))); }},
+        {"output", [&] { EXPECT_EQ(OutputText(), row[1]); }},
+        {"is", [&] { EXPECT_EQ(Property(row[1], row[2]), row[3]); }},
+        {"isnt", [&] { EXPECT_NE(Property(row[1], row[2]), row[3]); }},
+        {"starts", [&] { EXPECT_TRUE(Property(row[1], row[2]).starts_with(row[3])); }},
+        {"focused", [&] { EXPECT_EQ(QApplication::focusWidget(), Control(row[1])); }},
+        {"windows",
+         [&] {
+             const QWidgetList windows = QApplication::topLevelWidgets();
+             EXPECT_EQ(std::count_if(windows.begin(), windows.end(),
+                                     [](QWidget* window) { return window->isVisible(); }),
+                       std::stoi(row[1]));
+         }},
+        {"above",
+         [&] {
+             EXPECT_LT(Control(row[1])->geometry().bottom(), Control(row[2])->geometry().top());
+         }},
+        {"messages",
+         [&] {
+             ASSERT_EQ(messages.shown.size(), number());
+             if (!row[2].empty()) {
+                 EXPECT_EQ(messages.shown[0].prompt, row[2]);
+             }
+             messages.shown.clear();
+         }},
+        {"opened",
+         [&] {
+             EXPECT_EQ(shell.opened.size(), number());
+             shell.opened.clear();
+         }},
+        {"ends", [&] { EXPECT_EQ(run->ends, std::stoi(row[1])); }},
+        {"clipboard", [&] { EXPECT_EQ(QGuiApplication::clipboard()->text(), text(1)); }},
+        {"exists",
+         [&] { EXPECT_EQ(std::filesystem::exists(Folder() / row[1]), row[2] == "yes"); }}};
+    for (const auto& given : rows) {
+        row = given;
+        row.resize(4);
+        for (std::string& field : row) {
+            for (std::size_t at; (at = field.find("{folder}")) != std::string::npos;) {
+                field.replace(at, 8, Folder().string());
+            }
+        }
+        SCOPED_TRACE(row[0] + " | " + row[1] + " | " + row[2] + " | " + row[3]);
+        ASSERT_TRUE(steps.contains(row[0])) << "no such step";
+        steps.at(row[0])();
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Scripts, WindowScriptTest,
+                         testing::ValuesIn(SortedNames(SourceFolder() / "tests" / "gui" /
+                                                       "window-scripts")),
+                         [](const auto& info) {
+                             std::string name = info.param.substr(0, info.param.find('.'));
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
 
 TEST_F(ScriptsInWindowTest, TheOutputBoxShowsAndDrawsTheWordsOfEveryPage) {
     // Forced fonts: the result must not hang on what else the machine has.
