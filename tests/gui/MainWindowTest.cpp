@@ -2,17 +2,13 @@
 // scripts, with fakes behind the modal dialogs and the shell.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QFontDatabase>
 #include <QGlyphRun>
 #include <QImage>
 #include <QKeySequence>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QRawFont>
 #include <QTextLayout>
 #include <QTimer>
@@ -22,15 +18,11 @@
 #include <regex>
 #include <set>
 #include <string>
-#include <tuple>
-#include <utility>
 #include <vector>
 
 #include "GuiFixture.h"
-#include "core/editor/GetMetaTag.h"
 #include "core/window/MainWindowLayout.h"
 #include "fakes/CaseTable.h"
-#include "gui/UiFonts.h"
 
 namespace tagsmith::test {
 namespace {
@@ -72,7 +64,6 @@ QStringList DrawnOutsideTheList(const QString& line, const QFont& font) {
 
 using WindowCommandsTest = GuiFixture;
 using WindowKeyboardTest = GuiFixture;
-using ScriptsInWindowTest = GuiFixture;
 
 TEST_F(WindowCommandsTest, AChosenFileFocusesGenerateAndStopEndsALongScanWithItsWordsSoFar) {
     Start();
@@ -154,20 +145,6 @@ TEST_F(WindowKeyboardTest, TabVisitsEveryControlAndBothLinksInReadingOrderAndLea
     EXPECT_EQ(output->toPlainText(), "");
 }
 
-TEST_F(WindowKeyboardTest, TheStartingFocusIsDrawn) {
-    Start();
-    QWidget* inputFile = Find("cmdInputFile");
-    ASSERT_EQ(QApplication::focusWidget(), inputFile);
-    const QImage focused = inputFile->grab().toImage();
-    Find("cmdQuit")->setFocus(Qt::OtherFocusReason);
-    EXPECT_NE(inputFile->grab().toImage(), focused);
-    // A link shows its focus too.
-    QWidget* link = Find("lblQuorlanSystems");
-    const QImage plain = link->grab().toImage();
-    link->setFocus(Qt::TabFocusReason);
-    EXPECT_NE(link->grab().toImage(), plain);
-}
-
 TEST_F(WindowKeyboardTest, ALongScanShowsItsWordsAndCountInMoreThanOneBatch) {
     eventIntervalMs = 0;  // every word candidate lets the events run
     Start();
@@ -212,14 +189,16 @@ TEST_F(WindowKeyboardTest, ALongScanShowsItsWordsAndCountInMoreThanOneBatch) {
 
 // Runs each script under tests/gui/window-scripts (a new case is a file): a case table whose
 // rows are steps, a user's action or a look at what the window shows then ({folder} in a field
-// stands for the folder of the run's documents). Actions:
+// stands for the folder of the run's documents, {source} for the source tree). Actions:
 //   start; document NAME|BYTES; choose NAME (the file dialog's answer); click CONTROL [|X (from
 //   its left edge)]; focus CONTROL; key KEY (Return, Ctrl+A, F1, ...) and type TEXT into the
 //   focused control; set CONTROL|PROPERTY|VALUE; call CONTROL|SLOT; move WINDOW|X,Y; shown WINDOW
 //   (waits until it is on the screen). Checks:
-//   output TEXT (the output box's); is, isnt and starts CONTROL|PROPERTY|VALUE (a Qt property);
-//   focused CONTROL; windows N (shown); above CONTROL|CONTROL; messages N [|PROMPT] and opened N
-//   (message boxes and links since the last look); ends N; clipboard TEXT; exists NAME|yes/no.
+//   output TEXT (the output box's); is, isnt, starts and has CONTROL|PROPERTY|VALUE (a Qt
+//   property); look CONTROL, then changed CONTROL (its picture); drawn BOX (each line in the box
+//   font's own families); installed FONT; focused CONTROL; windows N (shown); above
+//   CONTROL|CONTROL; messages N [|PROMPT] and opened N (message boxes and links since the last
+//   look); ends N; clipboard TEXT; exists NAME|yes/no.
 class WindowScriptTest : public GuiFixture, public testing::WithParamInterface<std::string> {
 protected:
     // The control of that name in any window, or the window itself.
@@ -245,6 +224,7 @@ TEST_P(WindowScriptTest, EachStepDoesOrShowsWhatItSays) {
     const auto rows = ReadCaseTable("gui/window-scripts/" + GetParam());
     ASSERT_FALSE(rows.empty());
     GuiRun* run = nullptr;
+    std::map<std::string, QImage> looks;
     std::vector<std::string> row;
     const auto text = [&](std::size_t field) { return QString::fromStdString(row[field]); };
     const auto number = [&] { return std::stoul(row[1]); };
@@ -277,7 +257,24 @@ TEST_P(WindowScriptTest, EachStepDoesOrShowsWhatItSays) {
         {"output", [&] { EXPECT_EQ(OutputText(), row[1]); }},
         {"is", [&] { EXPECT_EQ(Property(row[1], row[2]), row[3]); }},
         {"isnt", [&] { EXPECT_NE(Property(row[1], row[2]), row[3]); }},
+        {"has", [&] { EXPECT_NE(Property(row[1], row[2]).find(row[3]), std::string::npos); }},
         {"starts", [&] { EXPECT_TRUE(Property(row[1], row[2]).starts_with(row[3])); }},
+        {"look", [&] { looks[row[1]] = Control(row[1])->grab().toImage(); }},
+        {"changed", [&] { EXPECT_NE(Control(row[1])->grab().toImage(), looks.at(row[1])); }},
+        {"drawn",
+         [&] {
+             auto* box = qobject_cast<QPlainTextEdit*>(Control(row[1]));
+             for (const QString& line : box->toPlainText().split(QLatin1Char('\n'))) {
+                 EXPECT_EQ(DrawnOutsideTheList(line, box->font()).join(", ").toStdString(), "")
+                     << line.toStdString();
+             }
+         }},
+        {"installed",
+         [&] {
+             ASSERT_TRUE(QFontDatabase::hasFamily(text(1)))
+                 << "scripts/setup --all installs the fonts (Debian fonts-liberation2 and "
+                 << "fonts-noto-cjk)";
+         }},
         {"focused", [&] { EXPECT_EQ(QApplication::focusWidget(), Control(row[1])); }},
         {"windows",
          [&] {
@@ -314,6 +311,9 @@ TEST_P(WindowScriptTest, EachStepDoesOrShowsWhatItSays) {
             for (std::size_t at; (at = field.find("{folder}")) != std::string::npos;) {
                 field.replace(at, 8, Folder().string());
             }
+            for (std::size_t at; (at = field.find("{source}")) != std::string::npos;) {
+                field.replace(at, 8, SourceFolder().string());
+            }
         }
         SCOPED_TRACE(row[0] + " | " + row[1] + " | " + row[2] + " | " + row[3]);
         ASSERT_TRUE(steps.contains(row[0])) << "no such step";
@@ -329,32 +329,6 @@ INSTANTIATE_TEST_SUITE_P(Scripts, WindowScriptTest,
                              std::replace(name.begin(), name.end(), '-', '_');
                              return name;
                          });
-
-TEST_F(ScriptsInWindowTest, TheOutputBoxShowsAndDrawsTheWordsOfEveryPage) {
-    // Forced fonts: the result must not hang on what else the machine has.
-    for (const char* family : {"Liberation Mono", kCjkMonoFamily}) {
-        ASSERT_TRUE(QFontDatabase::hasFamily(QString::fromLatin1(family)))
-            << "The font \"" << family << "\" is missing: scripts/setup --all installs it "
-            << "(Debian fonts-liberation2 and fonts-noto-cjk).";
-    }
-    const std::filesystem::path pages =
-        SourceFolder() / "tests" / "e2e" / "cases" / "words-of-other-scripts" / "scripts";
-    const auto rows = ReadCaseTable("gui/ScriptsInWindowCases.txt");
-    ASSERT_FALSE(rows.empty());
-    Start();
-    auto* box = Find<QPlainTextEdit>("txbMetaTag");
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row[0] + " / " + row[1]);
-        Choose((pages / row[0]).string());
-        Click(row[1].c_str());
-        EXPECT_NE(OutputText().find(row[2]), std::string::npos) << row[2] << " not in:\n"
-                                                                << OutputText();
-        for (const QString& line : box->toPlainText().split(QLatin1Char('\n'))) {
-            EXPECT_EQ(DrawnOutsideTheList(line, box->font()).join(", ").toStdString(), "")
-                << line.toStdString();
-        }
-    }
-}
 
 }  // namespace
 }  // namespace tagsmith::test
