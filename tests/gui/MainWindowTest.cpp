@@ -21,7 +21,6 @@
 #include <vector>
 
 #include "GuiFixture.h"
-#include "core/window/MainWindowLayout.h"
 #include "fakes/CaseTable.h"
 
 namespace tagsmith::test {
@@ -102,49 +101,6 @@ TEST_F(WindowCommandsTest, AChosenFileFocusesGenerateAndStopEndsALongScanWithIts
     EXPECT_EQ(FromDisplayText(Find<QPlainTextEdit>("txbMetaTag")->toPlainText()), output);
 }
 
-TEST_F(WindowKeyboardTest, TabVisitsEveryControlAndBothLinksInReadingOrderAndLeavesTheOutputBox) {
-    Start();
-    Choose(Document("page.htm", kPage));  // every command enabled, both backup options shown
-    Find("cmdInputFile")->setFocus(Qt::TabFocusReason);
-    std::vector<QWidget*> visited{QApplication::focusWidget()};
-    for (int i = 0; i < 100; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        if (QApplication::focusWidget() == visited.front()) break;
-        visited.push_back(QApplication::focusWidget());
-    }
-    std::set<std::string> names;
-    for (QWidget* widget : visited) names.insert(widget->objectName().toStdString());
-    for (const ControlLayout& entry : MainWindowLayout()) {
-        const bool takesFocus =
-            entry.kind != ControlKind::Label && entry.kind != ControlKind::Strip;
-        // Tab stops at the selected option of the pair (the arrows move between them).
-        if (entry.control == Control::optInsertionWithBackup ||
-            entry.control == Control::optInsertionWithoutBackup) {
-            continue;
-        }
-        EXPECT_EQ(names.count(std::string(ControlName(entry.control))), takesFocus ? 1u : 0u)
-            << ControlName(entry.control);
-    }
-    EXPECT_EQ(names.count("optInsertionWithBackup") + names.count("optInsertionWithoutBackup"), 1u);
-    // Reading order: each control lies on the row below the one before it, or on the same row
-    // further right.
-    for (std::size_t i = 1; i < visited.size(); ++i) {
-        const QRect before(visited[i - 1]->mapTo(&Window(), QPoint()), visited[i - 1]->size());
-        const QRect next(visited[i]->mapTo(&Window(), QPoint()), visited[i]->size());
-        const bool sameRow =
-            std::abs(next.center().y() - before.center().y()) < before.height() / 2;
-        EXPECT_TRUE(sameRow ? next.left() > before.left() : next.top() > before.center().y())
-            << visited[i - 1]->objectName().toStdString() << " then "
-            << visited[i]->objectName().toStdString();
-    }
-    // Tab in the output box moves on and types nothing.
-    auto* output = Find<QPlainTextEdit>("txbMetaTag");
-    output->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(output, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), Find("cmdClearOutput"));
-    EXPECT_EQ(output->toPlainText(), "");
-}
-
 TEST_F(WindowKeyboardTest, ALongScanShowsItsWordsAndCountInMoreThanOneBatch) {
     eventIntervalMs = 0;  // every word candidate lets the events run
     Start();
@@ -191,14 +147,14 @@ TEST_F(WindowKeyboardTest, ALongScanShowsItsWordsAndCountInMoreThanOneBatch) {
 // rows are steps, a user's action or a look at what the window shows then ({folder} in a field
 // stands for the folder of the run's documents, {source} for the source tree). Actions:
 //   start; document NAME|BYTES; choose NAME (the file dialog's answer); click CONTROL [|X (from
-//   its left edge)]; focus CONTROL; key KEY (Return, Ctrl+A, F1, ...) and type TEXT into the
-//   focused control; set CONTROL|PROPERTY|VALUE; call CONTROL|SLOT; move WINDOW|X,Y; shown WINDOW
-//   (waits until it is on the screen). Checks:
-//   output TEXT (the output box's); is, isnt, starts and has CONTROL|PROPERTY|VALUE (a Qt
-//   property); look CONTROL, then changed CONTROL (its picture); drawn BOX (each line in the box
-//   font's own families); installed FONT; focused CONTROL; windows N (shown); above
-//   CONTROL|CONTROL; messages N [|PROMPT] and opened N (message boxes and links since the last
-//   look); ends N; clipboard TEXT; exists NAME|yes/no.
+//   its left edge)]; focus CONTROL; tab CONTROL (Tab moves the focus there); key KEY (Return,
+//   Ctrl+A, F1, ...) and type TEXT into the focused control; set CONTROL|PROPERTY|VALUE; call
+//   CONTROL|SLOT; move WINDOW|X,Y; shown WINDOW (waits until it is on the screen). Checks: output
+//   TEXT (the output box's); is, isnt, starts and has CONTROL|PROPERTY|VALUE (a Qt property); look
+//   CONTROL, then changed CONTROL (its picture); drawn BOX (each line in the box font's own
+//   families); installed FONT; focused CONTROL; windows N (shown); above CONTROL|CONTROL; messages
+//   N [|PROMPT] and opened N (message boxes and links since the last look); ends N; clipboard TEXT;
+//   exists NAME|yes/no.
 class WindowScriptTest : public GuiFixture, public testing::WithParamInterface<std::string> {
 protected:
     // The control of that name in any window, or the window itself.
@@ -240,6 +196,11 @@ TEST_P(WindowScriptTest, EachStepDoesOrShowsWhatItSays) {
              QTest::mouseClick(control, Qt::LeftButton, {}, at);
          }},
         {"focus", [&] { Control(row[1])->setFocus(Qt::TabFocusReason); }},
+        {"tab",
+         [&] {
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+             EXPECT_EQ(QApplication::focusWidget(), Control(row[1]));
+         }},
         {"key",
          [&] {
              const QKeyCombination key = QKeySequence(text(1))[0];
