@@ -135,18 +135,19 @@ TEST_F(WindowKeyboardTest, ALongScanShowsItsWordsAndCountInMoreThanOneBatch) {
     EXPECT_TRUE(OutputText().starts_with("Rank Value Freq. Density")) << OutputText().substr(0, 80);
 }
 
-// Runs each script under tests/gui/window-scripts (a new case is a file): a case table whose
-// rows are steps, a user's action or a look at what the window shows then ({folder} in a field
-// stands for the folder of the run's documents, {source} for the source tree). Actions:
-//   start; document NAME|BYTES; choose NAME (the file dialog's answer); click CONTROL [|X (from
-//   its left edge)]; focus CONTROL; tab CONTROL (Tab moves the focus there); key KEY (Return,
-//   Ctrl+A, F1, ...) and type TEXT into the focused control; set CONTROL|PROPERTY|VALUE; call
-//   CONTROL|SLOT; move WINDOW|X,Y; shown WINDOW (waits until it is on the screen). Checks: output
-//   TEXT (the output box's); is, isnt, starts and has CONTROL|PROPERTY|VALUE (a Qt property); look
-//   CONTROL, then changed CONTROL (its picture); drawn BOX (each line in the box font's own
-//   families); installed FONT; focused CONTROL; windows N (shown); above CONTROL|CONTROL; messages
-//   N [|PROMPT] and opened N (message boxes and links since the last look); ends N; clipboard TEXT;
-//   exists NAME|yes/no.
+// Runs each script under tests/gui/window-scripts (a new case is a file): a case table of steps,
+// each a user's action or a look at what the window shows then. In a field, {folder} stands for
+// the folder of the run's documents and {source} for the source tree. The actions:
+//   start, document NAME|BYTES, choose NAME (what the file dialog answers), click CONTROL[|X]
+//   (X pixels from its left edge), focus CONTROL, key KEY and type TEXT (into the focused
+//   control), tab CONTROL (Tab moves the focus there), set CONTROL|PROPERTY|VALUE, call
+//   CONTROL|SLOT, move WINDOW|X,Y, shown WINDOW (waits until it is on the screen).
+// The looks:
+//   output TEXT (what the output box holds), is/isnt/starts/has CONTROL|PROPERTY|VALUE (a Qt
+//   property), look CONTROL then changed CONTROL (its picture), drawn BOX (every line in the
+//   box font's own families), installed FONT, focused CONTROL, windows N (shown), above
+//   CONTROL|CONTROL, messages N[|PROMPT] and opened N (message boxes and links since the last
+//   look), ends N, clipboard TEXT, exists NAME|yes/no.
 class WindowScriptTest : public GuiFixture, public testing::WithParamInterface<std::string> {
 protected:
     // The control of that name in any window, or the window itself.
@@ -254,7 +255,8 @@ TEST_P(WindowScriptTest, EachStepDoesOrShowsWhatItSays) {
              shell.opened.clear();
          }},
         {"ends", [&] { EXPECT_EQ(run->ends, std::stoi(row[1])); }},
-        {"clipboard", [&] { EXPECT_EQ(QGuiApplication::clipboard()->text(), text(1)); }},
+        {"clipboard",
+         [&] { EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), row[1]); }},
         {"exists",
          [&] { EXPECT_EQ(std::filesystem::exists(Folder() / row[1]), row[2] == "yes"); }}};
     for (const auto& given : rows) {
