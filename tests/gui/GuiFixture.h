@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QPushButton>
-#include <QStringList>
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -22,18 +20,6 @@
 #include "platform/qt/QtText.h"
 
 namespace tagsmith::test {
-
-// The sans-serif families the window is tried with that this machine has: one as wide as the
-// layout's design (Liberation Sans) and the usual fallback of a plain desktop (DejaVu Sans).
-inline QStringList InstalledTestFamilies() {
-    QStringList installed;
-    for (const char* family : {"Liberation Sans", "DejaVu Sans"}) {
-        if (QFontDatabase::hasFamily(QString::fromLatin1(family))) {
-            installed << QString::fromLatin1(family);
-        }
-    }
-    return installed;
-}
 
 // One run of the program: the real window (its captions in sansFamily), its pending events
 // (run at most every eventIntervalMs) and its logic, with fakes for the modal dialogs and the
@@ -88,6 +74,8 @@ protected:
     void Click(const char* name) { QTest::mouseClick(Find(name), Qt::LeftButton); }
     std::string OutputText() { return Window().Text(Control::txbMetaTag); }
 
+    // The folder of the run's saved state and documents.
+    const std::filesystem::path& Folder() const { return m_folder.Path(); }
     std::string Document(const std::string& name, const std::string& content) const {
         return m_folder.WriteFile(name, content).string();
     }
@@ -96,8 +84,9 @@ protected:
         Click("cmdInputFile");
     }
 
-    // The captions' typeface (text is measured): the first test family the machine has.
-    QString sansFamily = InstalledTestFamilies().value(0);
+    // The captions' typeface (text is measured): as wide as the layout's design, and installed
+    // with the programs.
+    QString sansFamily = QStringLiteral("Liberation Sans");
     qint64 eventIntervalMs = QtPendingEvents::kIntervalMs;
     FakeMessageBoxes messages;
     FakeFileDialog dialog;
