@@ -24,20 +24,22 @@ inline int CreatedFile(const std::filesystem::path& path) {
 }
 
 // Starts the built tagsmith-cli with the arguments in the folder, with out and err (descriptors
-// it takes over) as its standard output and error.
+// it takes over) as its standard output and error; through a wrapper program (found on the PATH,
+// with its own arguments first, such as strace) when one is given.
 inline pid_t StartTool(const std::vector<std::string>& arguments,
-                       const std::filesystem::path& folder, int out, int err) {
-    const std::string tool = (BinaryFolder() / "tagsmith-cli").string();
+                       const std::filesystem::path& folder, int out, int err,
+                       std::vector<std::string> wrapper = {}) {
+    wrapper.push_back((BinaryFolder() / "tagsmith-cli").string());
+    wrapper.insert(wrapper.end(), arguments.begin(), arguments.end());
     const pid_t child = ::fork();
     if (child == 0) {
         if (::chdir(folder.c_str()) != 0) ::_exit(126);
         ::dup2(out, 1);
         ::dup2(err, 2);
-        std::vector<char*> argv{const_cast<char*>(tool.c_str())};
-        for (const std::string& argument : arguments)
-            argv.push_back(const_cast<char*>(argument.c_str()));
+        std::vector<char*> argv;
+        for (std::string& argument : wrapper) argv.push_back(argument.data());
         argv.push_back(nullptr);
-        ::execv(tool.c_str(), argv.data());
+        ::execvp(argv[0], argv.data());
         ::_exit(127);
     }
     ::close(out);

@@ -11,12 +11,16 @@
 //                 missing), and before it has written its new content, DOCUMENT is rewritten in
 //                 place (same inode) with the bytes of EDITED (of the same size), as editors save
 //   data/         a data folder for --data-dir; zpm.dat is added from the build when missing
+//   expected.calls  the tool runs under strace, and the calls that make its writes durable
+//                 (fsync, fdatasync, rename) must be these, in this order: one a line, without
+//                 the process number, descriptors as FD, temporary names as .tagsmith-*
 //   anything else is an input file, copied to the folder the tool runs in.
 #include <gtest/gtest.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 
 #include <fstream>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -39,6 +43,20 @@ std::vector<std::string> Lines(const std::string& text) {
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
+}
+
+// The calls of a trace written by strace -f -o, as expected.calls gives them.
+std::string DurabilityCalls(const std::string& trace) {
+    static const std::regex kProcess(R"(^\d+ +)"), kDescriptor(R"(\(\d+\))"),
+        kTemporary(R"(\.tagsmith-\w{6})"), kBlanks(R"(  +)");
+    std::string calls;
+    for (std::string line : Lines(trace)) {
+        line = std::regex_replace(line, kProcess, "");
+        line = std::regex_replace(line, kDescriptor, "(FD)");
+        line = std::regex_replace(line, kTemporary, ".tagsmith-*");
+        calls += std::regex_replace(line, kBlanks, " ") + "\n";
+    }
+    return calls;
 }
 
 bool IsCaseControlFile(const std::string& name) {
@@ -119,15 +137,29 @@ TEST_P(FixtureCaseTest, OutputStatusAndFilesAreTheExpectedOnes) {
         const int watch = ::inotify_init1(IN_CLOEXEC);
         ASSERT_GE(::inotify_add_watch(watch, work.c_str(), IN_CLOSE_NOWRITE | IN_CLOSE_WRITE), 0);
         const fs::path out = fs::exists(source / "stdout") ? Lines(read("stdout"))[0] : "";
-        const pid_t child =
-            StartTool(arguments, work, CreatedFile(out.empty() ? folder.Path() / "out" : out),
-                      CreatedFile(folder.Path() / "err"));
+        const bool traced = fs::exists(source / "expected.calls");
+        const fs::path trace = folder.Path() / "calls";
+        const pid_t child = StartTool(
+            arguments, work, CreatedFile(out.empty() ? folder.Path() / "out" : out),
+            CreatedFile(folder.Path() / "err"),
+            traced ? std::vector<std::string>{"strace", "-f", "-qq", "-o", trace.string(), "-e",
+                                              "trace=fsync,fdatasync,rename,renameat,renameat2"}
+                   : std::vector<std::string>{});
         const bool landed =
             document.empty() || EditWhileWriting(child, work, document, read(edited), reads, watch);
         const int status = WaitForTool(child);
         ::close(watch);
         ASSERT_NE(status, -1) << "the tool did not end within a minute";
         if (!landed) continue;
+        const std::string errors = ReadFileBytes(folder.Path() / "err");
+        if (traced) {
+            if (errors.starts_with("strace: ") &&
+                errors.find("Operation not permitted") != std::string::npos) {
+                GTEST_SKIP() << "this machine does not let strace trace a process: " << errors;
+            }
+            ASSERT_NE(status, 127) << "strace is needed (scripts/setup --all installs it)";
+            EXPECT_EQ(DurabilityCalls(ReadFileBytes(trace)), read("expected.calls"));
+        }
 
         EXPECT_EQ(status, expectedStatus);
         EXPECT_EQ(ReadFileBytes(folder.Path() / "out"), expected("expected.out", work));
