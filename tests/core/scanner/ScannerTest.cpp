@@ -37,13 +37,7 @@
 namespace tagsmith::test {
 namespace {
 
-// The rows of one kind of ScannerCases.txt.
-std::vector<std::vector<std::string>> Cases(const std::string& kind) {
-    auto rows = ReadCaseTable("core/scanner/ScannerCases.txt");
-    std::erase_if(rows, [&](const auto& row) { return row.at(0) != kind; });
-    EXPECT_FALSE(rows.empty()) << kind;
-    return rows;
-}
+constexpr const char* kCases = "core/scanner/ScannerCases.txt";
 
 // A line of up to maxPieces pieces drawn at random.
 std::string RandomLine(std::mt19937& random, std::span<const std::string_view> pieces,
@@ -57,7 +51,7 @@ std::string RandomLine(std::mt19937& random, std::span<const std::string_view> p
 }
 
 TEST(EntityDecoderTest, DecodesEachWholeEntityOnce) {
-    const auto rows = Cases("entity");
+    const auto rows = ReadCaseTable(kCases, {"entity"});
     ASSERT_EQ(rows.size(), 12u);
     for (const auto& row : rows) {
         std::string line = row.at(1);
@@ -67,7 +61,7 @@ TEST(EntityDecoderTest, DecodesEachWholeEntityOnce) {
 }
 
 TEST(LinePreparationTest, TrimsFoldsMarksDecodesAndAppendsASpace) {
-    const auto rows = Cases("prepare");
+    const auto rows = ReadCaseTable(kCases, {"prepare"});
     ASSERT_EQ(rows.size(), 4u);
     for (const auto& row : rows) {
         EXPECT_EQ(PrepareLine(row.at(1), row.at(2) == "lower"), row.at(3)) << row[1];
@@ -190,7 +184,7 @@ void ReplaceInTurn(std::string& line, const std::vector<Step>& steps) {
 TEST(MarkupMarkersOnePassTest, OnePassGivesWhatTheReplacementsOneAfterAnotherGive) {
     // The replacements for every line, then those for lines whose case is kept.
     std::array<std::vector<Step>, 2> steps;
-    for (const auto& row : Cases("marker")) {
+    for (const auto& row : ReadCaseTable(kCases, {"marker"})) {
         steps[row.at(1) == "kept" ? 1 : 0].push_back({row.at(2), row.at(3), row.at(4) != ""});
     }
     const auto& [everyLine, caseKeptLine] = steps;
