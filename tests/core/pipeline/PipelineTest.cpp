@@ -289,7 +289,7 @@ TEST(WordTableDocumentTest, ScanOfRealDocumentsGivesTheReferenceTableRowByRow) {
         for (const auto& variant : variants) {
             SCOPED_TRACE(document.string() + ", " + variant.at(1));
             Pipeline run;
-            run.settings = {};
+            run.settings = {};  // the window's defaults, not the fixture's
             ApplySettings(run.settings, variant[1]);
             run.settings.txbInputFile = document.string();
             run.commonWords.LoadAllCommonWords(BinaryFolder());
