@@ -1,6 +1,8 @@
 #pragma once
 
 #include <fstream>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,15 @@ inline std::vector<std::vector<std::string>> ReadCaseTable(const std::string& re
             }
         }
     }
+    return rows;
+}
+
+// The rows of a case table whose first field is one of the kinds given; throws when there is none.
+inline std::vector<std::vector<std::string>> ReadCaseTable(const std::string& relativePath,
+                                                           const std::set<std::string>& kinds) {
+    auto rows = ReadCaseTable(relativePath);
+    std::erase_if(rows, [&kinds](const auto& row) { return !kinds.contains(row.at(0)); });
+    if (rows.empty()) throw std::runtime_error("no rows of these kinds in " + relativePath);
     return rows;
 }
 
